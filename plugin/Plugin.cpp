@@ -1,0 +1,193 @@
+#include "Plugin.h"
+
+#include "FactoryPrograms.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+constexpr VstInt32 kUniqueId = vstFourCharCode('Q', 'G', 'W', 'K');
+constexpr const char* kEffectName = "Quorvel Graywick";
+constexpr const char* kVendorName = "quorvel-audio.eu";
+constexpr const char* kProductName = "Quorvel Graywick - opto compressor";
+constexpr int kNumInputPins = 4;
+constexpr int kNumOutputPins = 2;
+} // namespace
+
+Plugin::Plugin(audioMasterCallback audioMaster)
+    : CPresetSystemEffect(audioMaster, 1, kNumParams)
+{
+    for (auto& parameter : parameters)
+        parameter.store(0.0f, std::memory_order_relaxed);
+    stereoInputFlag = true;
+    stereoOutputFlag = true;
+    setNumInputs(2);
+    setNumOutputs(2);
+    canProcessReplacing();
+    canDoubleReplacing();
+    setUniqueID(kUniqueId);
+    meterGainValue = 1.0;
+    loadFactoryPresets();
+    suspend();
+    resume();
+    suspend();
+    requestStoredDefaults();
+    selectProgram(0);
+}
+
+Plugin::~Plugin() = default;
+
+void Plugin::suspend()
+{
+    meterGainValue.store(1.0, std::memory_order_relaxed);
+}
+
+void Plugin::resume()
+{
+}
+
+void Plugin::setSampleRate(float rate)
+{
+    AudioEffect::setSampleRate(rate);
+    setInitialDelay(0);
+}
+
+template <typename Sample>
+void Plugin::passThrough(Sample** inputs, Sample** outputs, VstInt32 sampleFrames)
+{
+    Sample* inLeft = inputs[0];
+    Sample* inRight = stereoInput() && isInputConnected(1) ? inputs[1] : inputs[0];
+    Sample* outLeft = outputs[0];
+    Sample* outRight = stereoOutput() && isOutputConnected(1) ? outputs[1] : outputs[0];
+    for (VstInt32 i = 0; i < sampleFrames; ++i) {
+        Sample right = inRight[i];
+        outLeft[i] = inLeft[i];
+        outRight[i] = right;
+    }
+}
+
+void Plugin::processReplacing(float** inputs, float** outputs, VstInt32 sampleFrames)
+{
+    passThrough(inputs, outputs, sampleFrames);
+}
+
+void Plugin::processDoubleReplacing(double** inputs, double** outputs, VstInt32 sampleFrames)
+{
+    passThrough(inputs, outputs, sampleFrames);
+}
+
+void Plugin::setParameter(VstInt32 index, float value)
+{
+    if (index < 0 || index >= kNumParams)
+        return;
+    float v = clampParameter(value);
+    parameters[index].store(v, std::memory_order_relaxed);
+    switch (index) {
+    case kProcess: processModeValue.store(processModeFor(v), std::memory_order_relaxed); break;
+    case kRatio: ratioIndexValue.store(ratioIndexFor(v), std::memory_order_relaxed); break;
+    case kTime: timeConstantValue.store(timeConstantFor(v), std::memory_order_relaxed); break;
+    case kCompression: driveTargetValue.store(driveTargetFor(v), std::memory_order_relaxed); break;
+    case kOutput: outputGainTargetValue.store(outputGainTargetFor(v), std::memory_order_relaxed); break;
+    default: break;
+    }
+    CPresetSystemEffect::setParameter(index, v);
+}
+
+float Plugin::getParameter(VstInt32 index)
+{
+    if (index < 0 || index >= kNumParams)
+        return 0.0f;
+    return clampParameter(parameters[index].load(std::memory_order_relaxed));
+}
+
+void Plugin::getParameterName(VstInt32 index, char* text)
+{
+    parameterName(index, text);
+}
+
+void Plugin::getParameterDisplay(VstInt32 index, char* text)
+{
+    if (index < 0 || index >= kNumParams) {
+        parameterDisplay(-1, 0.0f, text);
+        return;
+    }
+    parameterDisplay(index, parameters[index].load(std::memory_order_relaxed), text);
+}
+
+void Plugin::getParameterLabel(VstInt32 index, char* text)
+{
+    parameterLabel(index, text);
+}
+
+namespace {
+bool fillPin(VstInt32 index, int numPins, const char* format, VstPinProperties* properties)
+{
+    if (index < 0 || index >= numPins)
+        return false;
+    std::snprintf(properties->label, sizeof properties->label, format, static_cast<int>(index + 1));
+    properties->flags = kVstPinIsActive | kVstPinIsStereo;
+    return true;
+}
+} // namespace
+
+bool Plugin::getInputProperties(VstInt32 index, VstPinProperties* properties)
+{
+    return fillPin(index, kNumInputPins, "Quorvel Graywick %1d In", properties);
+}
+
+bool Plugin::getOutputProperties(VstInt32 index, VstPinProperties* properties)
+{
+    return fillPin(index, kNumOutputPins, "Quorvel Graywick %1d Out", properties);
+}
+
+bool Plugin::setSpeakerArrangement(VstSpeakerArrangement* input, VstSpeakerArrangement* output)
+{
+    const int ins = input->numChannels;
+    const int outs = output->numChannels;
+    bool supported = (ins == 1 && (outs == 1 || outs == 2)) || (ins == 2 && outs == 2);
+    stereoInputFlag = supported ? ins == 2 : true;
+    stereoOutputFlag = supported ? outs == 2 : true;
+    return supported;
+}
+
+bool Plugin::getEffectName(char* name)
+{
+    std::strcpy(name, kEffectName);
+    return true;
+}
+
+bool Plugin::getVendorString(char* text)
+{
+    std::strcpy(text, kVendorName);
+    return true;
+}
+
+bool Plugin::getProductString(char* text)
+{
+    std::strcpy(text, kProductName);
+    return true;
+}
+
+VstInt32 Plugin::canDo(char* text)
+{
+    static const char* const kCapabilities[] = {"offline", "plugAsChannelInsert", "mixDryWet",
+                                                "1in1out", "1in2out",             "2in2out"};
+    for (const char* capability : kCapabilities)
+        if (std::strcmp(text, capability) == 0)
+            return 1;
+    return 0;
+}
+
+void Plugin::loadFactoryPresets()
+{
+    for (int i = 0; i < kNumPresetPrograms; ++i) {
+        const FactoryProgram& factory = kFactoryPrograms[i];
+        ProgramRecord& record = programRecord(i);
+        storeProgramName(record, factory.name);
+        record.values[kProcess] = factory.process;
+        record.values[kRatio] = factory.ratio;
+        record.values[kTime] = factory.time;
+        record.values[kCompression] = factory.compression;
+        record.values[kOutput] = factory.output;
+    }
+}
