@@ -106,8 +106,16 @@ std::unique_ptr<HostedPlugin> HostedPlugin::load(const std::string& path, std::s
 
 HostedPlugin::~HostedPlugin()
 {
-    if (aeffect)
-        aeffect->dispatcher(aeffect, effClose, 0, 0, nullptr, 0.0f);
+    close();
+}
+
+VstIntPtr HostedPlugin::close()
+{
+    if (!aeffect)
+        return 0;
+    VstIntPtr result = aeffect->dispatcher(aeffect, effClose, 0, 0, nullptr, 0.0f);
+    aeffect = nullptr;
+    return result;
 }
 
 VstIntPtr HostedPlugin::dispatch(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr, float opt)

@@ -61,6 +61,8 @@ public:
     AEffect* effect() const { return aeffect; }
     Host& host() { return *pluginHost; }
 
+    // effClose now instead of at destruction; the answer the plug-in gave.
+    VstIntPtr close();
     VstIntPtr dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr,
                        float opt = 0.0f);
     // Text queries into a zeroed 256-byte buffer.
