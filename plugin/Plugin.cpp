@@ -26,7 +26,8 @@ Plugin::Plugin(audioMasterCallback audioMaster)
     canProcessReplacing();
     canDoubleReplacing();
     setUniqueID(kUniqueId);
-    meterGainValue = 1.0;
+    signalPath.meterGain = 1.0;
+    signalPath.warmUpMeter();
     loadFactoryPresets();
     suspend();
     resume();
@@ -37,45 +38,6 @@ Plugin::Plugin(audioMasterCallback audioMaster)
 
 Plugin::~Plugin() = default;
 
-void Plugin::suspend()
-{
-    meterGainValue.store(1.0, std::memory_order_relaxed);
-}
-
-void Plugin::resume()
-{
-}
-
-void Plugin::setSampleRate(float rate)
-{
-    AudioEffect::setSampleRate(rate);
-    setInitialDelay(0);
-}
-
-template <typename Sample>
-void Plugin::passThrough(Sample** inputs, Sample** outputs, VstInt32 sampleFrames)
-{
-    Sample* inLeft = inputs[0];
-    Sample* inRight = stereoInput() && isInputConnected(1) ? inputs[1] : inputs[0];
-    Sample* outLeft = outputs[0];
-    Sample* outRight = stereoOutput() && isOutputConnected(1) ? outputs[1] : outputs[0];
-    for (VstInt32 i = 0; i < sampleFrames; ++i) {
-        Sample right = inRight[i];
-        outLeft[i] = inLeft[i];
-        outRight[i] = right;
-    }
-}
-
-void Plugin::processReplacing(float** inputs, float** outputs, VstInt32 sampleFrames)
-{
-    passThrough(inputs, outputs, sampleFrames);
-}
-
-void Plugin::processDoubleReplacing(double** inputs, double** outputs, VstInt32 sampleFrames)
-{
-    passThrough(inputs, outputs, sampleFrames);
-}
-
 void Plugin::setParameter(VstInt32 index, float value)
 {
     if (index < 0 || index >= kNumParams)
@@ -83,11 +45,11 @@ void Plugin::setParameter(VstInt32 index, float value)
     float v = clampParameter(value);
     parameters[index].store(v, std::memory_order_relaxed);
     switch (index) {
-    case kProcess: processModeValue.store(processModeFor(v), std::memory_order_relaxed); break;
-    case kRatio: ratioIndexValue.store(ratioIndexFor(v), std::memory_order_relaxed); break;
-    case kTime: timeConstantValue.store(timeConstantFor(v), std::memory_order_relaxed); break;
-    case kCompression: driveTargetValue.store(driveTargetFor(v), std::memory_order_relaxed); break;
-    case kOutput: outputGainTargetValue.store(outputGainTargetFor(v), std::memory_order_relaxed); break;
+    case kProcess: working.processMode.store(processModeFor(v), std::memory_order_relaxed); break;
+    case kRatio: working.ratioIndex.store(ratioIndexFor(v), std::memory_order_relaxed); break;
+    case kTime: working.timeConstant.store(timeConstantFor(v), std::memory_order_relaxed); break;
+    case kCompression: working.driveTarget.store(driveTargetFor(v), std::memory_order_relaxed); break;
+    case kOutput: working.outputGainTarget.store(outputGainTargetFor(v), std::memory_order_relaxed); break;
     default: break;
     }
     CPresetSystemEffect::setParameter(index, v);

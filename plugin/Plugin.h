@@ -2,7 +2,10 @@
 #pragma once
 
 #include "CPresetSystemEffect.h"
+#include "Kernels.h"
 #include "ParameterModel.h"
+#include "SignalPath.h"
+#include "WorkingValues.h"
 
 #include <atomic>
 
@@ -36,27 +39,29 @@ public:
     void loadFactoryPresets() override;
 
     // Working values read by the signal path; written by setParameter on any thread.
-    int processMode() const { return processModeValue.load(std::memory_order_relaxed); }
-    int ratioIndex() const { return ratioIndexValue.load(std::memory_order_relaxed); }
-    double timeConstant() const { return timeConstantValue.load(std::memory_order_relaxed); }
-    double driveTarget() const { return driveTargetValue.load(std::memory_order_relaxed); }
-    double outputGainTarget() const { return outputGainTargetValue.load(std::memory_order_relaxed); }
+    int processMode() const { return working.processMode.load(std::memory_order_relaxed); }
+    int ratioIndex() const { return working.ratioIndex.load(std::memory_order_relaxed); }
+    double timeConstant() const { return working.timeConstant.load(std::memory_order_relaxed); }
+    double driveTarget() const { return working.driveTarget.load(std::memory_order_relaxed); }
+    double outputGainTarget() const { return working.outputGainTarget.load(std::memory_order_relaxed); }
     bool stereoInput() const { return stereoInputFlag.load(std::memory_order_relaxed); }
     bool stereoOutput() const { return stereoOutputFlag.load(std::memory_order_relaxed); }
     // Smoothed applied gain for the meter (1.0 = no reduction); written by the audio thread.
-    double meterGain() const { return meterGainValue.load(std::memory_order_relaxed); }
+    double meterGain() const { return signalPath.meter(); }
+    const dsp::SignalPath& signalState() const { return signalPath; }
 
 private:
+    // Processing driver (ProcessingDriver.cpp): channel resolution with the host's pin answers.
     template <typename Sample>
-    void passThrough(Sample** inputs, Sample** outputs, VstInt32 sampleFrames);
+    dsp::BlockChannels<Sample> resolveChannels(Sample** inputs, Sample** outputs);
+    template <typename Sample>
+    void processBlock(Sample** inputs, Sample** outputs, VstInt32 sampleFrames);
+    void clearEditorMeter();
+    void refreshEditorMeter();
 
     std::atomic<float> parameters[kNumParams];
-    std::atomic<int> processModeValue{0};
-    std::atomic<int> ratioIndexValue{0};
-    std::atomic<double> timeConstantValue{0.0};
-    std::atomic<double> driveTargetValue{0.0};
-    std::atomic<double> outputGainTargetValue{0.0};
+    dsp::WorkingValues working;
+    dsp::SignalPath signalPath;
     std::atomic<bool> stereoInputFlag{true};
     std::atomic<bool> stereoOutputFlag{true};
-    std::atomic<double> meterGainValue{1.0};
 };

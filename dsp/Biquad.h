@@ -1,0 +1,68 @@
+// Second-order recursive section (direct form I, double precision) with low-pass or high-pass response.
+#pragma once
+
+namespace dsp {
+
+class Biquad {
+public:
+    enum Response { kHighpass = 1, kLowpass = 8 };
+
+    // gainDb is accepted for symmetry with the sections' construction; neither response uses it.
+    Biquad(double sampleRate, Response response, double frequency, double q, double gainDb = 0.0);
+
+    // Stores the rate as given; only the frequency bound uses 44100 for rates outside 20000..200000.
+    void setSampleRate(double rate);
+    void setFrequency(double f);
+    void setQ(double value);
+    void update();
+    void reset() { x1 = x2 = y1 = y2 = 0.0; }
+
+    // Plain low-pass coefficients for a cutoff bounded to 0.001 Hz .. 0.499 x rate; called every sample.
+    void setLowpassCutoff(double f);
+
+    // y = b0 x + b1 x1 + b2 x2 - a1 y1 - a2 y2, then a flush that turns magnitudes below ~1e-34 into 0
+    // so that a decaying section never produces denormals.
+    double step(double x)
+    {
+        double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
+        y = (y + 1e-18) - 1e-18;
+        y2 = y1;
+        y1 = y;
+        x2 = x1;
+        x1 = x;
+        return y;
+    }
+
+    // Four steps with the input held at x; same result and history as four calls of step(x).
+    double stepHeld4(double x)
+    {
+        step(x);
+        step(x);
+        step(x);
+        return step(x);
+    }
+
+    double sampleRate() const { return rate; }
+    double frequency() const { return freq; }
+    double q() const { return quality; }
+    Response response() const { return type; }
+
+    struct Coefficients {
+        double b0, b1, b2, a1, a2;
+    };
+    Coefficients coefficients() const { return {b0, b1, b2, a1, a2}; }
+    struct History {
+        double x1, x2, y1, y2;
+    };
+    History history() const { return {x1, x2, y1, y2}; }
+
+private:
+    double rate;
+    Response type;
+    double freq;
+    double quality;
+    double b0 = 0.0, b1 = 0.0, b2 = 0.0, a1 = 0.0, a2 = 0.0;
+    double x1 = 0.0, x2 = 0.0, y1 = 0.0, y2 = 0.0;
+};
+
+} // namespace dsp
