@@ -38,6 +38,12 @@ QG_EXPORT AEffect* VSTCALLBACK VSTPluginMain(audioMasterCallback audioMaster)
     return effect ? effect->getAeffect() : nullptr;
 }
 
+#ifndef _WIN32
+// Older Linux hosts look the entry point up under this name.
+QG_EXPORT AEffect* legacyMainEntry(audioMasterCallback audioMaster) __asm__("main")
+    __attribute__((alias("VSTPluginMain")));
+#endif
+
 #ifdef _WIN32
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD /*reason*/, LPVOID /*reserved*/)
 {
