@@ -9,12 +9,22 @@
 
 namespace {
 std::atomic<long> allocations{0};
+// When non-negative: the allocation with this number (counted from 0) fails.
+std::atomic<long> failingAllocation{-1};
+
+VstIntPtr VSTCALLBACK quietHost(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, float)
+{
+    return opcode == audioMasterVersion ? 2400 : 0;
 }
+} // namespace
 
 // The loaded plug-in resolves operator new to this replacement.
 void* operator new(std::size_t size)
 {
-    allocations.fetch_add(1, std::memory_order_relaxed);
+    long number = allocations.fetch_add(1, std::memory_order_relaxed);
+    long failing = failingAllocation.load(std::memory_order_relaxed);
+    if (failing >= 0 && number >= failing)
+        throw std::bad_alloc();
     if (void* p = std::malloc(size ? size : 1))
         return p;
     throw std::bad_alloc();
@@ -52,4 +62,25 @@ TEST(EntryPoint, VersionZeroAllocatesNothing)
     // The counter does see the plug-in's allocations when it does make an effect.
     auto plugin = testsupport::loadPlugin();
     EXPECT_GT(allocations.load(), after);
+}
+
+// Whichever allocation of the construction fails, the host gets null and nothing leaks
+// (the sanitizer build checks the leaks at exit).
+TEST(EntryPoint, OutOfMemoryDuringConstructionYieldsNull)
+{
+    std::string error;
+    auto library = vsthost::PluginLibrary::open(testsupport::pluginPath(), error);
+    ASSERT_TRUE(library) << error;
+    VstPluginMainProc entry = library->entry();
+    for (long k = 0;; ++k) {
+        ASSERT_LT(k, 100000) << "construction never completed";
+        failingAllocation = allocations.load() + k;
+        AEffect* effect = entry(quietHost);
+        failingAllocation = -1;
+        if (effect) {
+            EXPECT_GT(k, 0);
+            EXPECT_EQ(effect->dispatcher(effect, effClose, 0, 0, nullptr, 0.0f), 1);
+            break;
+        }
+    }
 }
