@@ -61,7 +61,7 @@ public:
 
     // A line from start to end in the frame colour, line width and style; butt ends.
     virtual void drawLine(const CPoint& start, const CPoint& end) = 0;
-    // Stroked in the frame colour (centred on the rectangle's edge), filled in the fill colour.
+    // Filled in the fill colour; stroked in the frame colour just inside the rectangle's edge.
     virtual void drawRect(const CRect& rect, CDrawStyle style = kDrawStroked) = 0;
     // Copies the part of the bitmap that starts at offset into dest (one bitmap pixel per
     // frame pixel), blended with the given opacity; source pixels beyond the bitmap stay undrawn.

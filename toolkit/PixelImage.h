@@ -5,6 +5,7 @@
 
 #include "CColor.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -17,13 +18,13 @@ struct PixelImage {
 
     PixelImage() = default;
     PixelImage(int width, int height, uint32_t fill = 0)
-        : width(width), height(height), pixels(static_cast<size_t>(width) * height, fill)
+        : width(width), height(height), pixels(static_cast<std::size_t>(width) * height, fill)
     {
     }
 
     bool isEmpty() const { return width <= 0 || height <= 0; }
-    uint32_t& at(int x, int y) { return pixels[static_cast<size_t>(y) * width + x]; }
-    uint32_t at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+    uint32_t& at(int x, int y) { return pixels[static_cast<std::size_t>(y) * width + x]; }
+    uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
 
     // The pixel as a colour with the premultiplication undone; transparent outside the image.
     CColor colorAt(int x, int y) const
