@@ -1,0 +1,30 @@
+// The 21 pictures of the editor: resource ids, file names, sizes and frame counts.
+#pragma once
+
+#include "Canvas.h"
+
+#include <string>
+#include <vector>
+
+namespace art {
+
+struct PictureSpec {
+  int id;
+  const char* what;  // file name part after the id
+  int width;
+  int height;  // of the whole strip
+  int frames;  // stacked vertically, frame 0 on top
+};
+
+const std::vector<PictureSpec>& pictureSpecs();
+std::string fileName(const PictureSpec& spec);  // "<id>_<what>.bmp"
+
+struct Picture {
+  PictureSpec spec;
+  Surface surface;
+};
+
+// Draws every picture, in the order of pictureSpecs().
+std::vector<Picture> drawAllPictures();
+
+}  // namespace art
