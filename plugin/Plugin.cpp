@@ -1,5 +1,6 @@
 #include "Plugin.h"
 
+#include "CPresetSystemEditor.h"
 #include "FactoryPrograms.h"
 
 #include <cstdio>
@@ -29,6 +30,8 @@ Plugin::Plugin(audioMasterCallback audioMaster)
     signalPath.meterGain = 1.0;
     signalPath.warmUpMeter();
     loadFactoryPresets();
+    // Lives as long as the effect; the effect base deletes it.
+    setEditor(new CPresetSystemEditor(this));
     suspend();
     resume();
     suspend();

@@ -3,11 +3,12 @@
 
 #include "AudioEffectX.h"
 #include "ProgramRecord.h"
+#include "StateImages.h"
 
 #include <atomic>
 #include <memory>
 
-constexpr int kStateChunkSize = 2408;
+class CPresetSystemEditor;
 
 class CPresetSystemEffect : public AudioEffectX {
 public:
@@ -22,6 +23,10 @@ public:
     void setProgramName(char* name) override;
     void getProgramName(char* name) override;
     bool getProgramNameIndexed(VstInt32 category, VstInt32 index, char* text) override;
+    // The whole bank, whatever isPreset says; the buffer stays ours and changes with every call.
+    VstInt32 getChunk(void** data, bool isPreset = false) override;
+    // -1 for a chunk that is not ours; 0 otherwise, also when a wrong tag made it load nothing.
+    VstInt32 setChunk(void* data, VstInt32 byteSize, bool isPreset = false) override;
 
     virtual int currentProgramIndex() { return currentProgram.load(std::memory_order_relaxed); }
     // Callers pass 0..32.
@@ -35,6 +40,8 @@ public:
     ProgramRecord& currentProgramRecord() { return bank[currentProgramIndex()]; }
 
 protected:
+    CPresetSystemEditor* presetEditor();
+
     std::unique_ptr<ProgramRecord[]> bank;
     std::unique_ptr<unsigned char[]> chunkBuffer;
     std::atomic<int> currentProgram{0};
