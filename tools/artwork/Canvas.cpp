@@ -70,6 +70,11 @@ void setFont(cairo_t* cr, Font font, double size) {
 }
 
 double textWidth(cairo_t* cr, const std::string& text, double tracking) {
+  if (tracking == 0) {
+    cairo_text_extents_t extents;
+    cairo_text_extents(cr, text.c_str(), &extents);
+    return extents.x_advance;
+  }
   double width = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     // Whole UTF-8 sequences, so that symbols such as the dot and the infinity sign keep together.
@@ -93,6 +98,12 @@ double drawText(cairo_t* cr, const std::string& text, double x, double y, Align 
   if (align == Align::Centre) left = x - width / 2;
   if (align == Align::Right) left = x - width;
   const double baseline = y + capHeight / 2;
+  if (tracking == 0) {
+    // In one piece, so that the font's kerning applies.
+    cairo_move_to(cr, left, baseline);
+    cairo_show_text(cr, text.c_str());
+    return width;
+  }
   double pen = left;
   for (std::size_t i = 0; i < text.size(); ++i) {
     std::size_t length = 1;

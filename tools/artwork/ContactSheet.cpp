@@ -14,16 +14,50 @@ constexpr int kMargin = 16;
 constexpr int kGap = 4;         // between the frames of a strip
 constexpr int kLabelHeight = 18;
 
+constexpr int kZoom = 3;           // small pictures are shown a second time, magnified
+constexpr int kSmallWidth = 64;
+
 struct Placement {
-  int columns, rows, width, height;
+  int columns, rows, gridWidth, gridHeight, width, height;
+  bool zoomed;
 };
 
-Placement place(const PictureSpec& spec) {
+std::string label(const PictureSpec& spec);
+
+Placement place(cairo_t* measure, const PictureSpec& spec) {
   const int frameHeight = spec.height / spec.frames;
   const int fit = std::max(1, (kSheetWidth - 2 * kMargin + kGap) / (spec.width + kGap));
   const int columns = std::min(spec.frames, fit);
   const int rows = (spec.frames + columns - 1) / columns;
-  return {columns, rows, columns * (spec.width + kGap) - kGap, rows * (frameHeight + kGap) - kGap + kLabelHeight};
+  Placement p{columns, rows, columns * (spec.width + kGap) - kGap, rows * (frameHeight + kGap) - kGap, 0, 0,
+              spec.width < kSmallWidth};
+  int contentWidth = p.gridWidth, contentHeight = p.gridHeight;
+  if (p.zoomed) {
+    contentWidth += kMargin + kZoom * p.gridWidth;
+    contentHeight = kZoom * p.gridHeight;
+  }
+  setFont(measure, Font::SansBold, 11);
+  p.width = std::max(contentWidth, int(std::ceil(textWidth(measure, label(spec)))));
+  p.height = contentHeight + kLabelHeight;
+  return p;
+}
+
+void drawFrames(cairo_t* cr, const Picture& picture, const Placement& p, double x, double y, double zoom) {
+  const PictureSpec& spec = picture.spec;
+  const int frameHeight = spec.height / spec.frames;
+  for (int frame = 0; frame < spec.frames; ++frame) {
+    const double fx = x + zoom * (frame % p.columns) * (spec.width + kGap);
+    const double fy = y + zoom * (frame / p.columns) * (frameHeight + kGap);
+    cairo_save(cr);
+    cairo_rectangle(cr, fx, fy, zoom * spec.width, zoom * frameHeight);
+    cairo_clip(cr);
+    cairo_translate(cr, fx, fy);
+    cairo_scale(cr, zoom, zoom);
+    cairo_set_source_surface(cr, picture.surface.get(), 0, -frame * frameHeight);
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
+    cairo_paint(cr);
+    cairo_restore(cr);
+  }
 }
 
 std::string label(const PictureSpec& spec) {
@@ -44,20 +78,21 @@ const Picture* find(const std::vector<Picture>& pictures, int id) {
 }  // namespace
 
 Surface drawContactSheet(const std::vector<Picture>& pictures) {
+  Surface scratch = makeSurface(1, 1);
+  Pen measure(scratch.get());
   // Shelf layout in catalogue order: left to right, a new row when the next one does not fit.
-  struct Spot {
-    int x, y;
-  };
-  std::vector<Spot> spots;
+  std::vector<Placement> placements;
+  std::vector<std::pair<int, int>> spots;
   int x = kMargin, y = kMargin, shelf = 0;
   for (const Picture& picture : pictures) {
-    const Placement p = place(picture.spec);
+    const Placement p = place(measure, picture.spec);
     if (x > kMargin && x + p.width > kSheetWidth - kMargin) {
       x = kMargin;
       y += shelf + kMargin;
       shelf = 0;
     }
-    spots.push_back({x, y});
+    placements.push_back(p);
+    spots.emplace_back(x, y);
     x += p.width + kMargin * 2;
     shelf = std::max(shelf, p.height);
   }
@@ -68,22 +103,13 @@ Surface drawContactSheet(const std::vector<Picture>& pictures) {
   setColour(cr, rgb(120, 122, 126));
   cairo_paint(cr);
   for (std::size_t i = 0; i < pictures.size(); ++i) {
-    const PictureSpec& spec = pictures[i].spec;
-    const Placement p = place(spec);
-    const int frameHeight = spec.height / spec.frames;
+    const Placement& p = placements[i];
+    const int left = spots[i].first, top = spots[i].second;
     setColour(cr, rgb(255, 255, 255));
     setFont(cr, Font::SansBold, 11);
-    drawText(cr, label(spec), spots[i].x, spots[i].y + 6, Align::Left);
-    for (int frame = 0; frame < spec.frames; ++frame) {
-      const int fx = spots[i].x + (frame % p.columns) * (spec.width + kGap);
-      const int fy = spots[i].y + kLabelHeight + (frame / p.columns) * (frameHeight + kGap);
-      cairo_save(cr);
-      cairo_rectangle(cr, fx, fy, spec.width, frameHeight);
-      cairo_clip(cr);
-      cairo_set_source_surface(cr, pictures[i].surface.get(), fx, fy - frame * frameHeight);
-      cairo_paint(cr);
-      cairo_restore(cr);
-    }
+    drawText(cr, label(pictures[i].spec), left, top + 6, Align::Left);
+    drawFrames(cr, pictures[i], p, left, top + kLabelHeight, 1);
+    if (p.zoomed) drawFrames(cr, pictures[i], p, left + p.gridWidth + kMargin, top + kLabelHeight, kZoom);
   }
   return sheet;
 }

@@ -43,12 +43,12 @@ void drawFace(cairo_t* cr, const FacePalette& p) {
   arcBetween(cr, kArcRadius + 1.6, 12, 24);
   cairo_stroke(cr);
 
-  cairo_set_line_width(cr, 1);
+  cairo_set_line_width(cr, 1.2);
   setColour(cr, p.ink);
   arcBetween(cr, kArcRadius, 0, 24);
   cairo_stroke(cr);
 
-  setFont(cr, Font::SansBold, 7);
+  setFont(cr, Font::SansBold, 8);
   for (const Mark& mark : kMarks) {
     const double a = radians(needleDegreesForReduction(mark.decibels));
     const double ux = std::cos(a), uy = -std::sin(a);
@@ -58,12 +58,12 @@ void drawFace(cairo_t* cr, const FacePalette& p) {
     cairo_set_line_width(cr, mark.text ? 1.4 : 1);
     cairo_stroke(cr);
     if (mark.text) {
-      const double reach = kArcRadius - 7.5;
+      const double reach = kArcRadius - 8.5;
       drawText(cr, mark.text, kPivotX + reach * ux, kPivotY + reach * uy, Align::Centre);
     }
   }
-  setFont(cr, Font::SansBold, 6);
-  drawText(cr, "dB", w - 7, h - 6, Align::Centre);
+  setFont(cr, Font::SansBold, 7);
+  drawText(cr, "dB", w - 8, h - 7, Align::Centre);
 
   // The bezel's shadow on the top of the face.
   cairo_pattern_t* shade = cairo_pattern_create_linear(0, 0, 0, 5);
@@ -110,7 +110,7 @@ void drawMeterBezel(cairo_t* cr) {
 Surface drawMeterFace(bool lit) {
   Surface face = makeSurface(kMeterFace.w, kMeterFace.h);
   Pen cr(face.get());
-  const FacePalette litPalette{rgb(120, 86, 42), rgb(44, 31, 18), rgb(255, 232, 186), rgb(226, 84, 50)};
+  const FacePalette litPalette{rgb(140, 101, 50), rgb(50, 35, 20), rgb(255, 232, 186), rgb(226, 84, 50)};
   const FacePalette dimPalette{rgb(40, 38, 35), rgb(22, 21, 20), rgb(128, 122, 110), rgb(92, 58, 48)};
   drawFace(cr, lit ? litPalette : dimPalette);
   return face;

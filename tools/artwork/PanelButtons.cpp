@@ -146,7 +146,7 @@ Surface drawDefaultButtonStrip(cairo_surface_t* plate, Box box) {
     drawButtonBody(cr, 0, top, box.w, box.h, look);
     setColour(cr, inkFor(look));
     setFont(cr, Font::NarrowBold, 7);
-    drawText(cr, "DEFAULT", box.w / 2.0, top + box.h / 2.0 + (look == Look::Pressed ? 0.5 : 0), Align::Centre, 0.6);
+    drawText(cr, "DEFAULT", box.w / 2.0, top + box.h / 2.0 + (look == Look::Pressed ? 0.5 : 0), Align::Centre);
   }
   return s;
 }

@@ -7,8 +7,8 @@ namespace {
 
 constexpr double kCentreX = 315;
 constexpr double kCentreY = 85;
-constexpr double kBaseRadius = 12.5;
-constexpr double kLegendRadius = 24;
+constexpr double kBaseRadius = 13.5;
+constexpr double kLegendRadius = 28;
 
 // Frame 0 is the left position; the editor maps left, middle and right to Valve, Clear and Off.
 constexpr const char* kLegends[3] = {"Valve", "Clear", "Off"};
@@ -35,10 +35,11 @@ void drawSelector(cairo_t* cr, double degrees) {
   cairo_fill(cr);
   cairo_pattern_destroy(shadow);
 
+  const double baseRadius = 0.85 * r;
   cairo_pattern_t* base = cairo_pattern_create_linear(kCentreX, kCentreY - r, kCentreX, kCentreY + r);
-  cairo_pattern_add_color_stop_rgb(base, 0, 0.40, 0.40, 0.41);
-  cairo_pattern_add_color_stop_rgb(base, 1, 0.08, 0.08, 0.09);
-  cairo_arc(cr, kCentreX, kCentreY, r, 0, 2 * kPi);
+  cairo_pattern_add_color_stop_rgb(base, 0, 0.22, 0.22, 0.23);
+  cairo_pattern_add_color_stop_rgb(base, 1, 0.04, 0.04, 0.05);
+  cairo_arc(cr, kCentreX, kCentreY, baseRadius, 0, 2 * kPi);
   cairo_set_source(cr, base);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(base);
@@ -46,46 +47,42 @@ void drawSelector(cairo_t* cr, double degrees) {
   setColour(cr, rgb(8, 8, 9));
   cairo_stroke(cr);
 
-  // The head, drawn along +x and turned into place; its shading stays lit from the upper left.
-  cairo_save(cr);
-  cairo_translate(cr, kCentreX, kCentreY);
-  cairo_rotate(cr, -radians(degrees));
-  cairo_move_to(cr, -0.95 * r, -0.36 * r);
-  cairo_curve_to(cr, -0.2 * r, -0.62 * r, 0.6 * r, -0.40 * r, 1.42 * r, -0.13 * r);
-  cairo_curve_to(cr, 1.52 * r, -0.09 * r, 1.52 * r, 0.09 * r, 1.42 * r, 0.13 * r);
-  cairo_curve_to(cr, 0.6 * r, 0.40 * r, -0.2 * r, 0.62 * r, -0.95 * r, 0.36 * r);
-  cairo_curve_to(cr, -1.12 * r, 0.2 * r, -1.12 * r, -0.2 * r, -0.95 * r, -0.36 * r);
-  cairo_close_path(cr);
-  cairo_path_t* head = cairo_copy_path(cr);
-  cairo_restore(cr);
+  // The head, drawn along +x and turned into place: a fat round tail tapering to a round tip.
+  const double tailX = -0.45 * r, tailRadius = 0.55 * r, tipX = 1.32 * r, tipRadius = 0.17 * r;
+  const double alpha = std::acos((tailRadius - tipRadius) / (tipX - tailX));
+  auto headPath = [&](double dx, double dy) {
+    cairo_save(cr);
+    cairo_translate(cr, kCentreX + dx, kCentreY + dy);
+    cairo_rotate(cr, -radians(degrees));
+    cairo_new_path(cr);
+    cairo_arc(cr, tailX, 0, tailRadius, alpha, 2 * kPi - alpha);
+    cairo_arc(cr, tipX, 0, tipRadius, -alpha, alpha);
+    cairo_close_path(cr);
+    cairo_restore(cr);  // the path stays, in window coordinates
+  };
 
-  cairo_new_path(cr);
-  cairo_save(cr);
-  cairo_translate(cr, 1.0, 1.8);
-  cairo_append_path(cr, head);
-  setColour(cr, rgb(0, 0, 0), 0.5);
+  headPath(1.0, 2.0);
+  setColour(cr, rgb(0, 0, 0), 0.55);
   cairo_fill(cr);
-  cairo_restore(cr);
 
-  cairo_append_path(cr, head);
+  headPath(0, 0);
   cairo_pattern_t* body = cairo_pattern_create_linear(kCentreX - r, kCentreY - r, kCentreX + r, kCentreY + r);
-  cairo_pattern_add_color_stop_rgb(body, 0, 0.34, 0.34, 0.36);
-  cairo_pattern_add_color_stop_rgb(body, 0.5, 0.13, 0.13, 0.14);
-  cairo_pattern_add_color_stop_rgb(body, 1, 0.05, 0.05, 0.06);
+  cairo_pattern_add_color_stop_rgb(body, 0, 0.46, 0.46, 0.48);
+  cairo_pattern_add_color_stop_rgb(body, 0.55, 0.17, 0.17, 0.18);
+  cairo_pattern_add_color_stop_rgb(body, 1, 0.07, 0.07, 0.08);
   cairo_set_source(cr, body);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(body);
   setColour(cr, rgb(0, 0, 0), 0.9);
   cairo_set_line_width(cr, 0.8);
   cairo_stroke(cr);
-  cairo_path_destroy(head);
 
   const double a = radians(degrees);
   const double ux = std::cos(a), uy = -std::sin(a);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  cairo_move_to(cr, kCentreX + 0.15 * r * ux, kCentreY + 0.15 * r * uy);
-  cairo_line_to(cr, kCentreX + 1.3 * r * ux, kCentreY + 1.3 * r * uy);
-  cairo_set_line_width(cr, 2);
+  cairo_move_to(cr, kCentreX + 0.1 * r * ux, kCentreY + 0.1 * r * uy);
+  cairo_line_to(cr, kCentreX + 1.32 * r * ux, kCentreY + 1.32 * r * uy);
+  cairo_set_line_width(cr, 1.7);
   setColour(cr, palette::cream);
   cairo_stroke(cr);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
@@ -98,8 +95,8 @@ void drawProcessSwitchLegends(cairo_t* cr) {
   setColour(cr, palette::cream);
   for (double degrees : kDegrees) {
     const double a = radians(degrees);
-    cairo_move_to(cr, kCentreX + 18.5 * std::cos(a), kCentreY - 18.5 * std::sin(a));
-    cairo_line_to(cr, kCentreX + 22 * std::cos(a), kCentreY - 22 * std::sin(a));
+    cairo_move_to(cr, kCentreX + 21.5 * std::cos(a), kCentreY - 21.5 * std::sin(a));
+    cairo_line_to(cr, kCentreX + 25 * std::cos(a), kCentreY - 25 * std::sin(a));
     cairo_stroke(cr);
   }
   for (int position = 0; position < 3; ++position) drawLegend(cr, position, false);
