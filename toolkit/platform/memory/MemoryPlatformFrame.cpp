@@ -15,6 +15,8 @@ public:
     MemoryPlatformFrame(IPlatformFrameCallback& frame, const CRect& size)
         : frame(frame), size(size), image(static_cast<int>(size.getWidth()), static_cast<int>(size.getHeight()))
     {
+        // Like a window that has just been shown: everything needs painting.
+        pending.push_back(CRect(0, 0, size.getWidth(), size.getHeight()));
     }
 
     void* getNativeHandle() const override { return nullptr; }
