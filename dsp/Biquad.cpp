@@ -65,9 +65,8 @@ void Biquad::update()
     b2 = b0;
 }
 
-void Biquad::setLowpassCutoff(double f)
+Biquad::Coefficients Biquad::lowpassCoefficients(double f, double rate, double q)
 {
-    freq = f;
     double fc = f;
     if (f < 0.001)
         fc = 0.001;
@@ -76,13 +75,15 @@ void Biquad::setLowpassCutoff(double f)
     const double w = kTwoPi * fc / rate;
     const double cw = std::cos(w);
     const double sw = std::sin(w);
-    const double alpha = sw / (2 * quality);
+    const double alpha = sw / (2 * q);
     const double a0 = 1 + alpha;
-    a1 = -2 * cw / a0;
-    a2 = (1 - alpha) / a0;
-    b0 = (1 - cw) * 0.5 / a0;
-    b1 = (1 - cw) / a0;
-    b2 = b0;
+    Coefficients c;
+    c.a1 = -2 * cw / a0;
+    c.a2 = (1 - alpha) / a0;
+    c.b0 = (1 - cw) * 0.5 / a0;
+    c.b1 = (1 - cw) / a0;
+    c.b2 = c.b0;
+    return c;
 }
 
 } // namespace dsp

@@ -17,8 +17,28 @@ public:
     void update();
     void reset() { x1 = x2 = y1 = y2 = 0.0; }
 
+    struct Coefficients {
+        double b0, b1, b2, a1, a2;
+    };
+
     // Plain low-pass coefficients for a cutoff bounded to 0.001 Hz .. 0.499 x rate; called every sample.
-    void setLowpassCutoff(double f);
+    void setLowpassCutoff(double f)
+    {
+        freq = f;
+        setCoefficients(lowpassCoefficients(f, rate, quality));
+    }
+    // The same coefficients without a section, so that a kernel can compute them ahead of the steps.
+    static Coefficients lowpassCoefficients(double f, double rate, double q);
+    void setCoefficients(const Coefficients& c)
+    {
+        b0 = c.b0;
+        b1 = c.b1;
+        b2 = c.b2;
+        a1 = c.a1;
+        a2 = c.a2;
+    }
+    // Stores a cutoff whose coefficients were set with setCoefficients.
+    void noteLowpassCutoff(double f) { freq = f; }
 
     // y = b0 x + b1 x1 + b2 x2 - a1 y1 - a2 y2, then a flush that turns magnitudes below ~1e-34 into 0
     // so that a decaying section never produces denormals.
@@ -47,9 +67,6 @@ public:
     double q() const { return quality; }
     Response response() const { return type; }
 
-    struct Coefficients {
-        double b0, b1, b2, a1, a2;
-    };
     Coefficients coefficients() const { return {b0, b1, b2, a1, a2}; }
     struct History {
         double x1, x2, y1, y2;

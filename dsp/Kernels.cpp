@@ -11,6 +11,11 @@ namespace {
 
 constexpr auto kRelaxed = std::memory_order_relaxed;
 
+// Samples per pass. Each sample's arithmetic is the same as one sample after the other; the passes only
+// separate the work that does not wait for the envelope (filters, cutoff trigonometry) from the envelope
+// recursion and from the curve, so that the processor can overlap the independent work of many samples.
+constexpr int kChunk = 64;
+
 // Non-numeric input (NaN, and infinities, which would poison the detector history until the next resume)
 // is read as silence.
 template <typename Sample>
@@ -31,14 +36,28 @@ int clampRatioIndex(WorkingValues& values)
     return clamped;
 }
 
+// Per-sample values handed from one pass to the next, one array per quantity so that the element-wise
+// passes compile to packed arithmetic (bit-identical to the scalar operations).
+struct ChunkValues {
+    double drivenLeft[kChunk];
+    double drivenRight[kChunk];
+    double detector[kChunk];
+    double cutoff[kChunk];
+    double cosine[kChunk];
+    double sine[kChunk];
+    double b0[kChunk], b1[kChunk], a1[kChunk], a2[kChunk];
+    double drive[kChunk];
+    double inverseDrive[kChunk];
+    double outputGain[kChunk];
+};
+
 // Block-local copy of the running state: keeps it in registers, since output stores could alias it.
 struct LocalState {
     explicit LocalState(const SignalPath& path)
         : meterSmoother(path.meterSmoother), fastSmoother(path.fastSmoother), slowSmoother(path.slowSmoother),
           envelopeFilter(path.envelopeFilter), highpassL(path.sidechainHighpassL),
-          highpassR(path.sidechainHighpassR), noise(path.noise), drive(path.drive),
-          inverseDrive(path.inverseDrive), outputGain(path.outputGain), denormalBias(path.denormalBias),
-          envelope(path.envelope)
+          highpassR(path.sidechainHighpassR), noise(path.noise), drive(path.drive), outputGain(path.outputGain), denormalBias(path.denormalBias),
+          envelope(path.envelope), envelopeRate(path.envelopeFilter.sampleRate()), envelopeQ(path.envelopeFilter.q())
     {
     }
 
@@ -48,33 +67,66 @@ struct LocalState {
         path.fastSmoother = fastSmoother;
         path.slowSmoother = slowSmoother;
         path.envelopeFilter = envelopeFilter;
+        path.envelopeFilter.noteLowpassCutoff(lastCutoff);
         path.sidechainHighpassL = highpassL;
         path.sidechainHighpassR = highpassR;
         path.noise = noise;
         path.drive = drive;
-        path.inverseDrive = inverseDrive;
+        path.inverseDrive = 1 / drive;
         path.outputGain = outputGain;
         path.denormalBias = denormalBias;
         path.envelope = envelope;
     }
 
     // Drive and output gain glide 0.1 % of the remaining distance per sample.
-    void glide(const WorkingValues& values)
+    void glide(const WorkingValues& values, ChunkValues& chunk, int i)
     {
         denormalBias = -denormalBias;
         drive = drive + ((values.driveTarget.load(kRelaxed) - drive) * 0.001 + denormalBias);
-        inverseDrive = 1 / drive;
         outputGain = outputGain + ((values.outputGainTarget.load(kRelaxed) - outputGain) * 0.001 + denormalBias);
+        chunk.drive[i] = drive;
+        chunk.outputGain[i] = outputGain;
     }
 
-    // Envelope from the detector signal N with a program-dependent cutoff and a ten-fold attack, then the
-    // curve's gain, which is also published to the meter.
-    double gainFor(double detector, const WorkingValues& values, std::atomic<double>& meterGain)
+    // The envelope filter's cutoff follows the rise ratio of a fast and a slow smoothing of the detector;
+    // its sine and cosine are taken here, the coefficients for the whole chunk in envelopeCoefficients.
+    void detect(double detector, const WorkingValues& values, ChunkValues& c, int i)
     {
+        c.detector[i] = detector;
         const double fast = fastSmoother.step(detector);
         const double slow = slowSmoother.step(detector);
         const double rise = 0.2 * std::max(fast, 1e-6) / std::max(slow, 1e-6);
-        envelopeFilter.setLowpassCutoff((4 * rise / (rise + 1) + 0.1) * 0.7 / values.timeConstant.load(kRelaxed));
+        const double f = (4 * rise / (rise + 1) + 0.1) * 0.7 / values.timeConstant.load(kRelaxed);
+        c.cutoff[i] = f;
+        const double fc = f < 0.001 ? 0.001 : f > 0.499 * envelopeRate ? 0.499 * envelopeRate : f;
+        const double w = 6.283185307179586 * fc / envelopeRate;
+        c.cosine[i] = std::cos(w);
+        c.sine[i] = std::sin(w);
+    }
+
+    // Low-pass coefficients of the envelope filter, element-wise over the chunk.
+    void envelopeCoefficients(ChunkValues& c, int frames)
+    {
+        const double twoQ = 2 * envelopeQ;
+        for (int i = 0; i < frames; ++i) {
+            c.inverseDrive[i] = 1 / c.drive[i];
+            const double cw = c.cosine[i];
+            const double alpha = c.sine[i] / twoQ;
+            const double a0 = 1 + alpha;
+            c.a1[i] = -2 * cw / a0;
+            c.a2[i] = (1 - alpha) / a0;
+            c.b0[i] = (1 - cw) * 0.5 / a0;
+            c.b1[i] = (1 - cw) / a0;
+        }
+        lastCutoff = c.cutoff[frames - 1];
+    }
+
+    // While the detector is above the envelope the filter advances ten steps per sample: a ten-fold attack.
+    // Then the curve's gain for the envelope, also published to the meter.
+    double gain(const ChunkValues& chunk, int i, const WorkingValues& values, std::atomic<double>& meterGain)
+    {
+        const double detector = chunk.detector[i];
+        envelopeFilter.setCoefficients({chunk.b0[i], chunk.b1[i], chunk.b0[i], chunk.a1[i], chunk.a2[i]});
         if (detector > envelope) {
             envelope = envelopeFilter.stepHeld4(detector);
             envelope = envelopeFilter.stepHeld4(detector);
@@ -85,16 +137,18 @@ struct LocalState {
             envelope = 0;
         if (envelope < 0.001)
             envelope = 0.001;
-        double gain = curveGain(values.ratioIndex.load(kRelaxed), std::sqrt(envelope));
-        if (std::isnan(gain))
-            gain = 0;
-        meterGain.store(meterSmoother.step(gain), kRelaxed);
-        return gain;
+        double g = curveGain(values.ratioIndex.load(kRelaxed), std::sqrt(envelope));
+        if (std::isnan(g))
+            g = 0;
+        meterGain.store(meterSmoother.step(g), kRelaxed);
+        return g;
     }
 
     Biquad meterSmoother, fastSmoother, slowSmoother, envelopeFilter, highpassL, highpassR;
     NoiseGenerator noise;
-    double drive, inverseDrive, outputGain, denormalBias, envelope;
+    double drive, outputGain, denormalBias, envelope;
+    double envelopeRate, envelopeQ;
+    double lastCutoff = 0.0;
 };
 
 } // namespace
@@ -106,24 +160,37 @@ void processStereoBlock(SignalPath& path, WorkingValues& values, const BlockChan
     if (frames <= 0)
         return;
     LocalState state(path);
-    for (int i = 0; i < frames; ++i) {
-        state.glide(values);
-        const double left = readSample(channels.inLeft[i]);
-        const double right = readSample(channels.inRight[i]);
-        const double drivenLeft = state.noise.next() + left * state.drive;
-        const double drivenRight = state.noise.next() + right * state.drive;
-        const double highLeft = state.highpassL.step(drivenLeft);
-        const double highRight = state.highpassR.step(drivenRight);
-        const double detector = (highRight * highRight + highLeft * highLeft) * 0.7071;
-        const double gain = state.gainFor(detector, values, path.meterGain);
-        double outLeft = gain * drivenLeft;
-        double outRight = gain * drivenRight;
-        if (values.processMode.load(kRelaxed) == kModeValve) {
-            outLeft = valveShape(outLeft, scale);
-            outRight = valveShape(outRight, scale);
+    ChunkValues chunk;
+    for (int start = 0; start < frames; start += kChunk) {
+        const int count = std::min(kChunk, frames - start);
+        const Sample* inLeft = channels.inLeft + start;
+        const Sample* inRight = channels.inRight + start;
+        for (int i = 0; i < count; ++i) {
+            state.glide(values, chunk, i);
+            const double left = readSample(inLeft[i]);
+            const double right = readSample(inRight[i]);
+            const double drivenLeft = state.noise.next() + left * state.drive;
+            const double drivenRight = state.noise.next() + right * state.drive;
+            chunk.drivenLeft[i] = drivenLeft;
+            chunk.drivenRight[i] = drivenRight;
+            const double highLeft = state.highpassL.step(drivenLeft);
+            const double highRight = state.highpassR.step(drivenRight);
+            state.detect((highRight * highRight + highLeft * highLeft) * 0.7071, values, chunk, i);
         }
-        channels.outLeft[i] = static_cast<Sample>(outLeft * state.inverseDrive * state.outputGain);
-        channels.outRight[i] = static_cast<Sample>(outRight * state.inverseDrive * state.outputGain);
+        state.envelopeCoefficients(chunk, count);
+        Sample* outLeft = channels.outLeft + start;
+        Sample* outRight = channels.outRight + start;
+        for (int i = 0; i < count; ++i) {
+            const double g = state.gain(chunk, i, values, path.meterGain);
+            double yLeft = g * chunk.drivenLeft[i];
+            double yRight = g * chunk.drivenRight[i];
+            if (values.processMode.load(kRelaxed) == kModeValve) {
+                yLeft = valveShape(yLeft, scale);
+                yRight = valveShape(yRight, scale);
+            }
+            outLeft[i] = static_cast<Sample>(yLeft * chunk.inverseDrive[i] * chunk.outputGain[i]);
+            outRight[i] = static_cast<Sample>(yRight * chunk.inverseDrive[i] * chunk.outputGain[i]);
+        }
     }
     state.storeInto(path);
 }
@@ -135,18 +202,28 @@ void processMonoBlock(SignalPath& path, WorkingValues& values, const BlockChanne
     if (frames <= 0)
         return;
     LocalState state(path);
-    for (int i = 0; i < frames; ++i) {
-        state.glide(values);
-        const double x = readSample(channels.inLeft[i]);
-        const double driven = state.noise.next() + x * state.drive;
-        const double detector = std::fabs(state.highpassL.step(driven));
-        const double gain = state.gainFor(detector, values, path.meterGain);
-        double y = gain * driven;
-        if (values.processMode.load(kRelaxed) == kModeValve)
-            y = valveShape(y, scale);
-        const Sample out = static_cast<Sample>(y * state.inverseDrive * state.outputGain);
-        channels.outLeft[i] = out;
-        channels.outRight[i] = out;
+    ChunkValues chunk;
+    for (int start = 0; start < frames; start += kChunk) {
+        const int count = std::min(kChunk, frames - start);
+        const Sample* in = channels.inLeft + start;
+        for (int i = 0; i < count; ++i) {
+            state.glide(values, chunk, i);
+            const double x = readSample(in[i]);
+            const double driven = state.noise.next() + x * state.drive;
+            chunk.drivenLeft[i] = driven;
+            state.detect(std::fabs(state.highpassL.step(driven)), values, chunk, i);
+        }
+        state.envelopeCoefficients(chunk, count);
+        Sample* outLeft = channels.outLeft + start;
+        Sample* outRight = channels.outRight + start;
+        for (int i = 0; i < count; ++i) {
+            double y = state.gain(chunk, i, values, path.meterGain) * chunk.drivenLeft[i];
+            if (values.processMode.load(kRelaxed) == kModeValve)
+                y = valveShape(y, scale);
+            const Sample out = static_cast<Sample>(y * chunk.inverseDrive[i] * chunk.outputGain[i]);
+            outLeft[i] = out;
+            outRight[i] = out;
+        }
     }
     state.storeInto(path);
 }
