@@ -142,6 +142,7 @@ void drawKnob(cairo_t* cr, double cx, double cy, double r, double degrees, int k
   cairo_arc(cr, cx, cy, capRadius, 0, 2 * kPi);
   cairo_set_source(cr, cap);
   cairo_fill(cr);
+  cairo_pattern_destroy(cap);
   cairo_set_line_width(cr, 1);
   cairo_arc(cr, cx, cy, capRadius - 0.5, radians(160), radians(290));
   setColour(cr, rgb(160, 160, 160), 0.35);
