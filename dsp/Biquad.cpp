@@ -67,23 +67,8 @@ void Biquad::update()
 
 Biquad::Coefficients Biquad::lowpassCoefficients(double f, double rate, double q)
 {
-    double fc = f;
-    if (f < 0.001)
-        fc = 0.001;
-    else if (f > kNyquistFraction * rate)
-        fc = kNyquistFraction * rate;
-    const double w = kTwoPi * fc / rate;
-    const double cw = std::cos(w);
-    const double sw = std::sin(w);
-    const double alpha = sw / (2 * q);
-    const double a0 = 1 + alpha;
-    Coefficients c;
-    c.a1 = -2 * cw / a0;
-    c.a2 = (1 - alpha) / a0;
-    c.b0 = (1 - cw) * 0.5 / a0;
-    c.b1 = (1 - cw) / a0;
-    c.b2 = c.b0;
-    return c;
+    const double w = lowpassAngle(f, rate);
+    return lowpassFromAngle(std::cos(w), std::sin(w), q);
 }
 
 } // namespace dsp

@@ -27,8 +27,27 @@ public:
         freq = f;
         setCoefficients(lowpassCoefficients(f, rate, quality));
     }
-    // The same coefficients without a section, so that a kernel can compute them ahead of the steps.
+    // The same coefficients without a section, so that a kernel can compute them ahead of the steps:
+    // the angle of the bounded cutoff, then the coefficients from its cosine and sine.
     static Coefficients lowpassCoefficients(double f, double rate, double q);
+    static double lowpassAngle(double f, double rate)
+    {
+        const double highest = 0.499 * rate;
+        const double fc = f < 0.001 ? 0.001 : f > highest ? highest : f;
+        return 6.283185307179586 * fc / rate;
+    }
+    static Coefficients lowpassFromAngle(double cw, double sw, double q)
+    {
+        const double alpha = sw / (2 * q);
+        const double a0 = 1 + alpha;
+        Coefficients c;
+        c.a1 = -2 * cw / a0;
+        c.a2 = (1 - alpha) / a0;
+        c.b0 = (1 - cw) * 0.5 / a0;
+        c.b1 = (1 - cw) / a0;
+        c.b2 = c.b0;
+        return c;
+    }
     void setCoefficients(const Coefficients& c)
     {
         b0 = c.b0;

@@ -12,8 +12,8 @@ namespace {
 constexpr auto kRelaxed = std::memory_order_relaxed;
 
 // Samples per pass. Each sample's arithmetic is the same as one sample after the other; the passes only
-// separate the work that does not wait for the envelope (filters, cutoff trigonometry) from the envelope
-// recursion and from the curve, so that the processor can overlap the independent work of many samples.
+// separate the work that does not wait for the envelope (filters, cutoff trigonometry, coefficients) from the
+// envelope recursion and the curve, so that the processor can overlap the independent work of many samples.
 constexpr int kChunk = 64;
 
 // Non-numeric input (NaN, and infinities, which would poison the detector history until the next resume)
@@ -98,8 +98,7 @@ struct LocalState {
         const double rise = 0.2 * std::max(fast, 1e-6) / std::max(slow, 1e-6);
         const double f = (4 * rise / (rise + 1) + 0.1) * 0.7 / values.timeConstant.load(kRelaxed);
         c.cutoff[i] = f;
-        const double fc = f < 0.001 ? 0.001 : f > 0.499 * envelopeRate ? 0.499 * envelopeRate : f;
-        const double w = 6.283185307179586 * fc / envelopeRate;
+        const double w = Biquad::lowpassAngle(f, envelopeRate);
         c.cosine[i] = std::cos(w);
         c.sine[i] = std::sin(w);
     }
@@ -107,16 +106,13 @@ struct LocalState {
     // Low-pass coefficients of the envelope filter, element-wise over the chunk.
     void envelopeCoefficients(ChunkValues& c, int frames)
     {
-        const double twoQ = 2 * envelopeQ;
         for (int i = 0; i < frames; ++i) {
             c.inverseDrive[i] = 1 / c.drive[i];
-            const double cw = c.cosine[i];
-            const double alpha = c.sine[i] / twoQ;
-            const double a0 = 1 + alpha;
-            c.a1[i] = -2 * cw / a0;
-            c.a2[i] = (1 - alpha) / a0;
-            c.b0[i] = (1 - cw) * 0.5 / a0;
-            c.b1[i] = (1 - cw) / a0;
+            const Biquad::Coefficients k = Biquad::lowpassFromAngle(c.cosine[i], c.sine[i], envelopeQ);
+            c.b0[i] = k.b0;
+            c.b1[i] = k.b1;
+            c.a1[i] = k.a1;
+            c.a2[i] = k.a2;
         }
         lastCutoff = c.cutoff[frames - 1];
     }
