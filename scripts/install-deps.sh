@@ -7,7 +7,7 @@ packages=(
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64 mingw-w64-tools
   googletest libgtest-dev libbenchmark-dev
   wine wine64 xvfb xauth
-  libsndfile1-dev libcairo2-dev fonts-liberation2
+  libsndfile1-dev libcairo2-dev fonts-liberation2 fonts-liberation
   zam-plugins
 )
 
