@@ -16,7 +16,6 @@ const char* fontFile(Font font) {
     case Font::Sans: return "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf";
     case Font::SansBold: return "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf";
     case Font::NarrowBold: return "/usr/share/fonts/truetype/liberation/LiberationSansNarrow-Bold.ttf";
-    case Font::Serif: return "/usr/share/fonts/truetype/liberation2/LiberationSerif-Regular.ttf";
     case Font::SerifBold: return "/usr/share/fonts/truetype/liberation2/LiberationSerif-Bold.ttf";
   }
   return "";
@@ -51,10 +50,6 @@ Surface makeSurface(int width, int height) {
 }
 
 void setColour(cairo_t* cr, Colour c, double alpha) { cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha); }
-
-Colour mix(Colour a, Colour b, double t) {
-  return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
-}
 
 void setFont(cairo_t* cr, Font font, double size) {
   cairo_set_font_face(cr, fontFace(font));

@@ -34,12 +34,10 @@ struct Colour {
 };
 constexpr Colour rgb(int r, int g, int b) { return {r / 255.0, g / 255.0, b / 255.0}; }
 void setColour(cairo_t* cr, Colour c, double alpha = 1.0);
-Colour mix(Colour a, Colour b, double t);
 
 // The look: charcoal faceplate, cream legends, black knobs, a warm lamp-lit meter.
 namespace palette {
 constexpr Colour plate = rgb(47, 47, 49);
-constexpr Colour plateDark = rgb(33, 33, 35);
 constexpr Colour strip = rgb(37, 37, 39);
 constexpr Colour cream = rgb(232, 222, 196);
 constexpr Colour creamDim = rgb(176, 168, 148);
@@ -50,7 +48,7 @@ constexpr Colour nameDisplay = rgb(189, 207, 218);  // the name field's own colo
 }  // namespace palette
 
 // Fonts are loaded from fixed files so that every run draws the same pixels.
-enum class Font { Sans, SansBold, NarrowBold, Serif, SerifBold };
+enum class Font { Sans, SansBold, NarrowBold, SerifBold };
 void setFont(cairo_t* cr, Font font, double size);
 
 enum class Align { Left, Centre, Right };

@@ -120,7 +120,7 @@ Surface drawPlate() {
     drawScrew(cr, kEditorWidth - 10, kStripTop - 10, 4, 160);
     drawTitleBadge(cr);
     setColour(cr, palette::creamDim);
-    setFont(cr, Font::SansBold, 6.5);
+    setFont(cr, Font::SansBold, 7);
     drawText(cr, "OPTO COMPRESSOR", 200, 53.5, Align::Centre, 1.6);
     drawMeterBezel(cr);
     drawKnobScales(cr);
