@@ -14,8 +14,9 @@ struct DecodedBitmap {
   std::vector<std::uint8_t> rgba;
 };
 
-// The largest side accepted, far above any picture of ours; keeps every size computation small.
-constexpr int kMaxBitmapSide = 32768;
+// The largest side accepted, far above any picture of ours: the decoded size (4 bytes a pixel)
+// then stays within 2^30 bytes, so no size computation can overflow, even in 32-bit builds.
+constexpr int kMaxBitmapSide = 16384;
 
 // A device-independent bitmap as a Windows BITMAP resource holds it: BITMAPINFOHEADER (or a
 // later, longer header), an optional colour table, then the rows (bottom-up for a positive

@@ -105,6 +105,22 @@ TEST(BitmapDecoder, DibSkipsItsColourTable) {
   expectPixels(fromDib, 2, 2);
 }
 
+TEST(BitmapDecoder, SidesUpToTheLimitOnly) {
+  // Complete files, so that only the limit can refuse them.
+  const int limit = qgres::kMaxBitmapSide;
+  for (bool wide : {true, false}) {
+    SCOPED_TRACE(wide ? "wide" : "tall");
+    const std::vector<std::uint8_t> atLimit = wide ? makeBmpFile(limit, 1) : makeBmpFile(1, limit);
+    qgres::DecodedBitmap bitmap;
+    ASSERT_TRUE(qgres::decodeBmpFile(atLimit.data(), atLimit.size(), bitmap));
+    EXPECT_EQ(bitmap.width, wide ? limit : 1);
+    EXPECT_EQ(bitmap.height, wide ? 1 : limit);
+    const std::vector<std::uint8_t> beyond = wide ? makeBmpFile(limit + 1, 1) : makeBmpFile(1, limit + 1);
+    qgres::DecodedBitmap refused;
+    EXPECT_FALSE(qgres::decodeBmpFile(beyond.data(), beyond.size(), refused));
+  }
+}
+
 TEST(BitmapDecoder, RefusesEveryTruncation) {
   const std::vector<std::uint8_t> file = makeBmpFile(3, 3);
   for (std::size_t size = 0; size < file.size(); ++size) {
