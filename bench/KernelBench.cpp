@@ -4,7 +4,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <vector>
 
 namespace {
@@ -123,35 +125,42 @@ public:
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration && run.aggregate_name != "median")
+            // With repetitions the median stands for the benchmark; without, the single run does.
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.run_type != Run::RT_Iteration && !median)
                 continue;
             auto it = run.counters.find("ns_per_frame");
             if (it == run.counters.end())
                 continue;
-            const double ns = it->second.value;
             const std::string name = run.run_name.function_name;
-            if (name == "floor")
-                floorNs = ns;
-            else
-                results.emplace_back(name, ns);
+            auto known = std::find_if(results.begin(), results.end(),
+                                      [&](const Result& r) { return r.name == name; });
+            if (known == results.end())
+                results.push_back({name, it->second.value, median});
+            else if (median || !known->fromMedian)
+                *known = {name, it->second.value, median};
         }
     }
 
     void Finalize() override
     {
         ConsoleReporter::Finalize();
-        if (floorNs <= 0.0)
+        auto floor = std::find_if(results.begin(), results.end(), [](const Result& r) { return r.name == "floor"; });
+        if (floor == results.end() || floor->nsPerFrame <= 0.0)
             return;
         std::printf("\n%-32s %10s %10s\n", "kernel", "ns/frame", "x floor");
-        std::printf("%-32s %10.2f %10.2f\n", "floor", floorNs, 1.0);
-        for (const auto& result : results)
-            std::printf("%-32s %10.2f %10.2f\n", result.first.c_str(), result.second, result.second / floorNs);
+        for (const Result& r : results)
+            std::printf("%-32s %10.2f %10.2f\n", r.name.c_str(), r.nsPerFrame, r.nsPerFrame / floor->nsPerFrame);
         std::fflush(stdout);
     }
 
 private:
-    double floorNs = 0.0;
-    std::vector<std::pair<std::string, double>> results;
+    struct Result {
+        std::string name;
+        double nsPerFrame;
+        bool fromMedian;
+    };
+    std::vector<Result> results;
 };
 
 } // namespace

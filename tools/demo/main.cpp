@@ -7,21 +7,22 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
 namespace {
 
-constexpr double kLoopSeconds = 8.0;
 constexpr const char* kDefaultProgram = "Make it Pump";
 
 const char* const kUsage =
-    "usage: qg-demo [--out DIR] [--program N|NAME] [--plugin PATH]\n"
-    "Synthesises an 8-second drum-and-bass loop, renders it through a factory program of Quorvel Graywick\n"
+    "usage: qg-demo [--out DIR] [--program N|NAME] [--plugin PATH] [--seconds S]\n"
+    "Synthesises a drum-and-bass loop, renders it through a factory program of Quorvel Graywick\n"
     "and writes DIR/in.wav, DIR/out.wav and DIR/levels.png (input and output level over time).\n"
     "  --out DIR          output folder, made if missing (default: demo)\n"
     "  --program N|NAME   factory program by number or name (default: \"Make it Pump\")\n"
-    "  --plugin PATH      the plug-in binary (default: QuorvelGraywick.so beside this program)\n";
+    "  --plugin PATH      the plug-in binary (default: QuorvelGraywick.so beside this program)\n"
+    "  --seconds S        length of the loop, 1 to 600 (default: 8)\n";
 
 int fail(const std::string& message, int code = 1)
 {
@@ -83,11 +84,19 @@ bool writeWav(const std::string& path, const demo::StereoBuffer& audio, std::str
 int main(int argc, char** argv)
 {
     std::string folder = "demo", program = kDefaultProgram, pluginPath = render::defaultPluginPath();
+    double seconds = 8.0;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             std::fputs(kUsage, stdout);
             return 0;
+        }
+        if (arg == "--seconds" && i + 1 < argc) {
+            char* end = nullptr;
+            seconds = std::strtod(argv[++i], &end);
+            if (*end != '\0' || !(seconds >= 1.0 && seconds <= 600.0))
+                return fail("--seconds needs a number from 1 to 600", 2);
+            continue;
         }
         if ((arg == "--out" || arg == "--program" || arg == "--plugin") && i + 1 < argc) {
             (arg == "--out" ? folder : arg == "--program" ? program : pluginPath) = argv[++i];
@@ -103,7 +112,7 @@ int main(int argc, char** argv)
     if (ec)
         return fail("cannot make the folder '" + folder + "': " + ec.message());
 
-    const demo::StereoBuffer input = demo::drumAndBassLoop(kLoopSeconds);
+    const demo::StereoBuffer input = demo::drumAndBassLoop(seconds);
     render::SessionSettings settings;
     settings.pluginPath = pluginPath;
     settings.channels = 2;
