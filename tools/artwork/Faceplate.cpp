@@ -1,6 +1,7 @@
 #include "Pictures.h"
 
 #include <cstdint>
+#include <utility>
 
 namespace art {
 namespace {
@@ -65,6 +66,22 @@ void drawTitleBadge(cairo_t* cr) {
   drawText(cr, "QUORVEL GRAYWICK", b.x + b.w / 2.0, b.y + b.h / 2.0, Align::Centre, 2.4);
 }
 
+// An engraved rule between the upper row and the knobs, interrupted by the meter's label.
+void drawRule(cairo_t* cr) {
+  const double y = 137.5;
+  cairo_set_line_width(cr, 1);
+  for (const auto& [from, to] : {std::pair<double, double>{24, 146}, {254, 376}}) {
+    cairo_move_to(cr, from, y);
+    cairo_line_to(cr, to, y);
+    setColour(cr, palette::groove, 0.9);
+    cairo_stroke(cr);
+    cairo_move_to(cr, from, y + 1);
+    cairo_line_to(cr, to, y + 1);
+    setColour(cr, palette::highlight, 0.5);
+    cairo_stroke(cr);
+  }
+}
+
 void drawEdges(cairo_t* cr) {
   cairo_set_line_width(cr, 1);
   cairo_move_to(cr, 0, 0.5);
@@ -122,6 +139,7 @@ Surface drawPlate() {
     setColour(cr, palette::creamDim);
     setFont(cr, Font::SansBold, 7);
     drawText(cr, "OPTO COMPRESSOR", 200, 53.5, Align::Centre, 1.6);
+    drawRule(cr);
     drawMeterBezel(cr);
     drawKnobScales(cr);
     drawProcessSwitchLegends(cr);
