@@ -8,8 +8,8 @@
 
 namespace art {
 
-const std::vector<PictureSpec>& pictureSpecs() {
-  static const std::vector<PictureSpec> specs{
+const std::vector<PictureInfo>& pictureCatalogue() {
+  static const std::vector<PictureInfo> catalogue{
       {12128, "background", 400, 309, 1},        {12129, "process_switch", 106, 234, 3},
       {12151, "meter_lit", 100, 43, 1},          {12152, "meter_glass", 113, 46, 1},
       {12153, "meter_dim", 100, 43, 1},          {12171, "knob_compression", 114, 4674, 41},
@@ -22,10 +22,10 @@ const std::vector<PictureSpec>& pictureSpecs() {
       {19997, "program_stepper", 31, 70, 5},     {19998, "load_preset", 12, 42, 3},
       {19999, "save_preset", 12, 42, 3},
   };
-  return specs;
+  return catalogue;
 }
 
-std::string fileName(const PictureSpec& spec) { return std::to_string(spec.id) + "_" + spec.what + ".bmp"; }
+std::string fileName(const PictureInfo& info) { return std::to_string(info.id) + "_" + info.what + ".bmp"; }
 
 std::vector<Picture> drawAllPictures() {
   Surface plate = drawPlate();
@@ -88,14 +88,14 @@ std::vector<Picture> drawAllPictures() {
   drawn[12128] = drawBackground(plate.get(), images.data(), boxes.data(), int(images.size()));
 
   std::vector<Picture> pictures;
-  for (const PictureSpec& spec : pictureSpecs()) {
-    Surface& surface = drawn[spec.id];
-    if (!surface || cairo_image_surface_get_width(surface.get()) != spec.width ||
-        cairo_image_surface_get_height(surface.get()) != spec.height) {
-      std::fprintf(stderr, "qg_artwork: picture %d has the wrong size\n", spec.id);
+  for (const PictureInfo& info : pictureCatalogue()) {
+    Surface& surface = drawn[info.id];
+    if (!surface || cairo_image_surface_get_width(surface.get()) != info.width ||
+        cairo_image_surface_get_height(surface.get()) != info.height) {
+      std::fprintf(stderr, "qg_artwork: picture %d has the wrong size\n", info.id);
       std::exit(2);
     }
-    pictures.push_back({spec, std::move(surface)});
+    pictures.push_back({info, std::move(surface)});
   }
   return pictures;
 }

@@ -8,7 +8,7 @@
 
 namespace art {
 
-struct PictureSpec {
+struct PictureInfo {
   int id;
   const char* what;  // file name part after the id
   int width;
@@ -16,15 +16,15 @@ struct PictureSpec {
   int frames;  // stacked vertically, frame 0 on top
 };
 
-const std::vector<PictureSpec>& pictureSpecs();
-std::string fileName(const PictureSpec& spec);  // "<id>_<what>.bmp"
+const std::vector<PictureInfo>& pictureCatalogue();
+std::string fileName(const PictureInfo& info);  // "<id>_<what>.bmp"
 
 struct Picture {
-  PictureSpec spec;
+  PictureInfo info;
   Surface surface;
 };
 
-// Draws every picture, in the order of pictureSpecs().
+// Draws every picture, in the order of pictureCatalogue().
 std::vector<Picture> drawAllPictures();
 
 }  // namespace art

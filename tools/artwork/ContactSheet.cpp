@@ -22,34 +22,34 @@ struct Placement {
   bool zoomed;
 };
 
-std::string label(const PictureSpec& spec);
+std::string label(const PictureInfo& info);
 
-Placement place(cairo_t* measure, const PictureSpec& spec) {
-  const int frameHeight = spec.height / spec.frames;
-  const int fit = std::max(1, (kSheetWidth - 2 * kMargin + kGap) / (spec.width + kGap));
-  const int columns = std::min(spec.frames, fit);
-  const int rows = (spec.frames + columns - 1) / columns;
-  Placement p{columns, rows, columns * (spec.width + kGap) - kGap, rows * (frameHeight + kGap) - kGap, 0, 0,
-              spec.width < kSmallWidth};
+Placement place(cairo_t* measure, const PictureInfo& info) {
+  const int frameHeight = info.height / info.frames;
+  const int fit = std::max(1, (kSheetWidth - 2 * kMargin + kGap) / (info.width + kGap));
+  const int columns = std::min(info.frames, fit);
+  const int rows = (info.frames + columns - 1) / columns;
+  Placement p{columns, rows, columns * (info.width + kGap) - kGap, rows * (frameHeight + kGap) - kGap, 0, 0,
+              info.width < kSmallWidth};
   int contentWidth = p.gridWidth, contentHeight = p.gridHeight;
   if (p.zoomed) {
     contentWidth += kMargin + kZoom * p.gridWidth;
     contentHeight = kZoom * p.gridHeight;
   }
   setFont(measure, Font::SansBold, 11);
-  p.width = std::max(contentWidth, int(std::ceil(textWidth(measure, label(spec)))));
+  p.width = std::max(contentWidth, int(std::ceil(textWidth(measure, label(info)))));
   p.height = contentHeight + kLabelHeight;
   return p;
 }
 
 void drawFrames(cairo_t* cr, const Picture& picture, const Placement& p, double x, double y, double zoom) {
-  const PictureSpec& spec = picture.spec;
-  const int frameHeight = spec.height / spec.frames;
-  for (int frame = 0; frame < spec.frames; ++frame) {
-    const double fx = x + zoom * (frame % p.columns) * (spec.width + kGap);
+  const PictureInfo& info = picture.info;
+  const int frameHeight = info.height / info.frames;
+  for (int frame = 0; frame < info.frames; ++frame) {
+    const double fx = x + zoom * (frame % p.columns) * (info.width + kGap);
     const double fy = y + zoom * (frame / p.columns) * (frameHeight + kGap);
     cairo_save(cr);
-    cairo_rectangle(cr, fx, fy, zoom * spec.width, zoom * frameHeight);
+    cairo_rectangle(cr, fx, fy, zoom * info.width, zoom * frameHeight);
     cairo_clip(cr);
     cairo_translate(cr, fx, fy);
     cairo_scale(cr, zoom, zoom);
@@ -60,17 +60,17 @@ void drawFrames(cairo_t* cr, const Picture& picture, const Placement& p, double 
   }
 }
 
-std::string label(const PictureSpec& spec) {
-  std::string text = std::to_string(spec.id) + "  " + std::to_string(spec.width) + " x " + std::to_string(spec.height);
-  if (spec.frames > 1) {
-    text += "  (" + std::to_string(spec.frames) + " frames of " + std::to_string(spec.height / spec.frames) + ")";
+std::string label(const PictureInfo& info) {
+  std::string text = std::to_string(info.id) + "  " + std::to_string(info.width) + " x " + std::to_string(info.height);
+  if (info.frames > 1) {
+    text += "  (" + std::to_string(info.frames) + " frames of " + std::to_string(info.height / info.frames) + ")";
   }
   return text;
 }
 
 const Picture* find(const std::vector<Picture>& pictures, int id) {
   for (const Picture& picture : pictures) {
-    if (picture.spec.id == id) return &picture;
+    if (picture.info.id == id) return &picture;
   }
   return nullptr;
 }
@@ -85,7 +85,7 @@ Surface drawContactSheet(const std::vector<Picture>& pictures) {
   std::vector<std::pair<int, int>> spots;
   int x = kMargin, y = kMargin, shelf = 0;
   for (const Picture& picture : pictures) {
-    const Placement p = place(measure, picture.spec);
+    const Placement p = place(measure, picture.info);
     if (x > kMargin && x + p.width > kSheetWidth - kMargin) {
       x = kMargin;
       y += shelf + kMargin;
@@ -107,7 +107,7 @@ Surface drawContactSheet(const std::vector<Picture>& pictures) {
     const int left = spots[i].first, top = spots[i].second;
     setColour(cr, rgb(255, 255, 255));
     setFont(cr, Font::SansBold, 11);
-    drawText(cr, label(pictures[i].spec), left, top + 6, Align::Left);
+    drawText(cr, label(pictures[i].info), left, top + 6, Align::Left);
     drawFrames(cr, pictures[i], p, left, top + kLabelHeight, 1);
     if (p.zoomed) drawFrames(cr, pictures[i], p, left + p.gridWidth + kMargin, top + kLabelHeight, kZoom);
   }

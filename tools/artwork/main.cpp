@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
   const std::vector<art::Picture> pictures = art::drawAllPictures();
   if (!outDirectory.empty()) {
     for (const art::Picture& picture : pictures) {
-      const std::string path = outDirectory + "/" + art::fileName(picture.spec);
+      const std::string path = outDirectory + "/" + art::fileName(picture.info);
       if (!art::writeFile(path, art::encodeBmp(picture.surface.get()))) {
         std::fprintf(stderr, "qg_artwork: cannot write %s\n", path.c_str());
         return 2;
