@@ -51,8 +51,8 @@ std::vector<Picture> drawAllPictures() {
   drawn[19998] = drawSmallButtonStrip(plate.get(), kLoadPreset, ButtonGlyph::Load);
   drawn[19999] = drawSmallButtonStrip(plate.get(), kSavePreset, ButtonGlyph::Save);
 
-  // The background shows every control in the image it has when the editor opens with the
-  // factory defaults, so that nothing jumps while the window builds.
+  // The background shows every control at its default value, so that the picture alone reads as
+  // the whole panel and nothing jumps while the window builds.
   struct Resting {
     int id;
     Box box;
