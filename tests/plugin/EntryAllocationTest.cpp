@@ -30,14 +30,15 @@ void* operator new(std::size_t size)
     throw std::bad_alloc();
 }
 
-void operator delete(void* p) noexcept
+// Not inlined: the compiler would otherwise pair its own new with this free and warn.
+__attribute__((noinline)) void operator delete(void* p) noexcept
 {
     std::free(p);
 }
 
 void operator delete(void* p, std::size_t) noexcept
 {
-    std::free(p);
+    operator delete(p);
 }
 
 TEST(EntryPoint, VersionZeroAllocatesNothing)
