@@ -239,10 +239,9 @@ bool CFrame::onWheel(const CPoint& where, const float& distance, const CButtonSt
             return modalView->onWheel(where, distance, buttons);
         return false;
     }
-    if (focusView && focusView->onWheel(where, distance, buttons))
-        return true;
+    // The wheel turns what is under the pointer, whatever has the keyboard focus.
     CView* view = getViewAt(where, true);
-    return view && view != focusView && view->onWheel(where, distance, buttons);
+    return view && view->onWheel(where, distance, buttons);
 }
 
 int32_t CFrame::onKeyDown(VstKeyCode& keyCode)

@@ -23,6 +23,7 @@ CKnob::CKnob(const CRect& size, CControlListener* listener, int32_t tag, CBitmap
     : CControl(size, listener, tag, background), handle(handle)
 {
     backOffset = offset;
+    setWantsFocus(true); // a clicked knob takes the arrow keys
     if (handle)
         handle->remember();
 }

@@ -106,11 +106,14 @@ TEST_F(ControlsTest, KnobWheelStepsAreATenthOrAHundredthWithShiftInsideOneGestur
     EXPECT_EQ(editor.edits, (std::vector<std::string>{"begin 4", "end 4", "begin 4", "end 4", "begin 4", "end 4"}));
 }
 
-TEST_F(ControlsTest, KnobArrowKeysStepWhenFocused)
+TEST_F(ControlsTest, AClickedKnobTakesTheArrowKeys)
 {
     auto* knob = add(new CKnob(CRect(0, 0, 50, 50), &listener, 4, nullptr, nullptr));
     knob->setValue(0.5f);
-    frame->setFocusView(knob);
+    CFrame::setKnobMode(kLinearMode); // so that the click itself moves nothing
+    mouseDown(*frame, 25, 25); // a click gives the knob the focus
+    mouseUp(*frame, 25, 25);
+    ASSERT_EQ(frame->getFocusView(), knob);
     VstKeyCode up{0, VKEY_UP, 0};
     VstKeyCode leftShift{0, VKEY_LEFT, MODIFIER_SHIFT};
     VstKeyCode letter{'a', 0, 0};
@@ -119,6 +122,9 @@ TEST_F(ControlsTest, KnobArrowKeysStepWhenFocused)
     EXPECT_TRUE(frame->platformOnKeyDown(leftShift));
     EXPECT_NEAR(knob->getValue(), 0.59f, 1e-6);
     EXPECT_FALSE(frame->platformOnKeyDown(letter));
+    mouseDown(*frame, 300, 300); // a click elsewhere takes the focus away
+    mouseUp(*frame, 300, 300);
+    EXPECT_FALSE(frame->platformOnKeyDown(up));
 }
 
 TEST_F(ControlsTest, KnobLinearDragCovers200PixelsAndShiftZooms)
