@@ -125,14 +125,15 @@ TEST_F(RenderTool, ProgramByNumberOrNameAndParameterByNameOrIndex)
     ASSERT_EQ(render("-q --program 9" + in + "'" + path("a.wav") + "'").exitCode, 0);
     ASSERT_EQ(render("-q --program 'fastlim'" + in + "'" + path("b.wav") + "'").exitCode, 0);
     ASSERT_EQ(render("-q --program 0" + in + "'" + path("c.wav") + "'").exitCode, 0);
-    EXPECT_EQ(contentOf(path("a.wav")), contentOf(path("b.wav")));
-    EXPECT_NE(contentOf(path("a.wav")), contentOf(path("c.wav")));
+    // Samples, not bytes: the file header carries a time stamp.
+    EXPECT_EQ(readFile("a.wav"), readFile("b.wav"));
+    EXPECT_NE(readFile("a.wav"), readFile("c.wav"));
     // "FastLim": Clear, 10:1, Time 0.2, Compression 0.5, Output 0.1.
     EXPECT_EQ(readFile("a.wav"), hostedResult({{0, 1.0f}, {2, 1.0f}, {4, 0.2f}, {5, 0.5f}, {6, 0.1f}}, 48000.0));
 
     ASSERT_EQ(render("-q --set time=0.3" + in + "'" + path("d.wav") + "'").exitCode, 0);
     ASSERT_EQ(render("-q --set 4=0.3" + in + "'" + path("e.wav") + "'").exitCode, 0);
-    EXPECT_EQ(contentOf(path("d.wav")), contentOf(path("e.wav")));
+    EXPECT_EQ(readFile("d.wav"), readFile("e.wav"));
 }
 
 TEST_F(RenderTool, MonoFilesStayMonoInBothLayouts)
