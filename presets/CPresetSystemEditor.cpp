@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -180,8 +181,10 @@ void CPresetSystemEditor::bankToData(unsigned char* image)
 bool CPresetSystemEditor::chooseFile(bool preset, bool save, bool reversed, std::string& fileName)
 {
     using qgui::CNewFileSelector;
-    CNewFileSelector* selector =
-        CNewFileSelector::create(nullptr, save ? CNewFileSelector::kSelectSaveFile : CNewFileSelector::kSelectFile);
+    auto release = [](CNewFileSelector* s) { s->forget(); };
+    std::unique_ptr<CNewFileSelector, decltype(release)> selector(
+        CNewFileSelector::create(nullptr, save ? CNewFileSelector::kSelectSaveFile : CNewFileSelector::kSelectFile),
+        release);
     if (!selector)
         return false;
     const char* noun = preset ? "preset" : "bank";
@@ -199,7 +202,7 @@ bool CPresetSystemEditor::chooseFile(bool preset, bool save, bool reversed, std:
     }
     bool chosen = selector->runModal() && selector->getNumSelectedFiles() == 1;
     std::string path = chosen ? selector->getSelectedFile(0) : "";
-    selector->forget();
+    selector.reset();
     if (!chosen)
         return false;
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 
 class UserStoreKey {
 public:
@@ -31,6 +32,6 @@ public:
 
 private:
     struct Handle;
-    Handle* handle = nullptr;
+    std::unique_ptr<Handle> handle;
     bool open = false;
 };

@@ -109,7 +109,7 @@ void replaceValueFile(const std::string& folder, const char* name, const void* d
 
 } // namespace
 
-UserStoreKey::UserStoreKey(Access access) : handle(new Handle)
+UserStoreKey::UserStoreKey(Access access) : handle(std::make_unique<Handle>())
 {
     std::string home = configHome();
     if (home.empty())
@@ -120,10 +120,7 @@ UserStoreKey::UserStoreKey(Access access) : handle(new Handle)
     open = access == Access::write ? makeFolders(handle->folder) : isFolder(handle->folder);
 }
 
-UserStoreKey::~UserStoreKey()
-{
-    delete handle;
-}
+UserStoreKey::~UserStoreKey() = default;
 
 void UserStoreKey::setBinary(const char* name, const void* data, std::size_t size)
 {

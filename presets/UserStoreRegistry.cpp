@@ -25,7 +25,7 @@ std::wstring wideName(const char* name)
 
 } // namespace
 
-UserStoreKey::UserStoreKey(Access access) : handle(new Handle)
+UserStoreKey::UserStoreKey(Access access) : handle(std::make_unique<Handle>())
 {
     LONG result;
     if (access == Access::write)
@@ -41,7 +41,6 @@ UserStoreKey::~UserStoreKey()
 {
     if (open)
         RegCloseKey(handle->key);
-    delete handle;
 }
 
 void UserStoreKey::setBinary(const char* name, const void* data, std::size_t size)

@@ -200,3 +200,39 @@ TEST_F(Images, BankWithOneBadValueRollsBackButProgramZeroStaysSelected)
     editor->bankFromData(image.data(), false);
     EXPECT_TRUE(sameRecords(bank(), before)) << "preset marker in a bank";
 }
+
+namespace {
+
+// Records what the effect asks of its preset editor.
+class RecordingEditor : public CPresetSystemEditor {
+public:
+    using CPresetSystemEditor::CPresetSystemEditor;
+    void setProgramNameDisplay(const char* name) override { shownNames.push_back(name); }
+    void loadStoredDefaults() override { ++storedDefaultsLoads; }
+
+    std::vector<std::string> shownNames;
+    int storedDefaultsLoads = 0;
+};
+
+} // namespace
+
+TEST_F(Images, EffectTellsItsEditor)
+{
+    auto recording = std::make_unique<RecordingEditor>(plugin.get());
+    std::unique_ptr<AEffEditor> previous(plugin->getEditor());
+    plugin->setEditor(recording.get());
+    char longName[] = "A name of thirty characters!!!";
+    plugin->setProgramName(longName);
+    plugin->requestStoredDefaults();
+    plugin->setEditor(previous.release());
+    ASSERT_EQ(recording->shownNames.size(), 1u);
+    EXPECT_EQ(recording->shownNames[0], "A name of thirty charact");
+    EXPECT_EQ(recording->storedDefaultsLoads, 1);
+}
+
+TEST_F(Images, SetChunkRefusesNullData)
+{
+    std::vector<ProgramRecord> before = bank();
+    EXPECT_EQ(plugin->setChunk(nullptr, kStateChunkSize), -1);
+    EXPECT_TRUE(sameRecords(bank(), before));
+}
