@@ -28,15 +28,15 @@ cairo_font_face_t* fontFace(Font font) {
   auto found = faces.find(font);
   if (found != faces.end()) return found->second;
   const char* file = fontFile(font);
-  FcPattern* pattern = FcPatternCreate();
-  FcPatternAddString(pattern, FC_FILE, reinterpret_cast<const FcChar8*>(file));
-  FcPatternAddInteger(pattern, FC_INDEX, 0);
   FILE* probe = std::fopen(file, "rb");
   if (probe == nullptr) {
     std::fprintf(stderr, "qg_artwork: font file missing: %s\n", file);
     std::exit(2);
   }
   std::fclose(probe);
+  FcPattern* pattern = FcPatternCreate();
+  FcPatternAddString(pattern, FC_FILE, reinterpret_cast<const FcChar8*>(file));
+  FcPatternAddInteger(pattern, FC_INDEX, 0);
   cairo_font_face_t* face = cairo_ft_font_face_create_for_pattern(pattern);
   FcPatternDestroy(pattern);
   faces[font] = face;
