@@ -24,6 +24,7 @@ struct KnobDesign {
   double labelY;
   double labelSize;
   int knurls;
+  const char* unit;  // shown small in the gap of the scale, or null
 };
 
 // The knob's arc: 270 degrees clockwise from the lower left, as the circular drag maps it.
@@ -33,16 +34,16 @@ const KnobDesign& design(KnobKind kind) {
   static const KnobDesign ratio{kRatioKnob, 85, 84, 15.5, 7,
                                 {{0, "1.2:1"}, {1 / 6.0, "1.5:1"}, {2 / 6.0, "2:1"}, {3 / 6.0, "3:1"},
                                  {4 / 6.0, "4:1"}, {5 / 6.0, "6:1"}, {1, "10:1"}},
-                                7, 24.5, 8, "Ratio", 113, 8.5, 18};
+                                7, 24.5, 8, "Ratio", 113, 8.5, 18, nullptr};
   static const std::vector<Legend> zeroToTen{{0, "0"},   {0.1, "1"}, {0.2, "2"}, {0.3, "3"}, {0.4, "4"}, {0.5, "5"},
                                              {0.6, "6"}, {0.7, "7"}, {0.8, "8"}, {0.9, "9"}, {1, "10"}};
-  static const KnobDesign time{kTimeKnob, 85, 196, 26, 21, zeroToTen, 21, 36.5, 8.5, "Time", 249, 9.5, 30};
+  static const KnobDesign time{kTimeKnob, 85, 196, 26, 21, zeroToTen, 21, 36.5, 8.5, "Time", 249, 9.5, 30, nullptr};
   static const KnobDesign compression{kCompressionKnob, 200, 196, 26, 41, zeroToTen, 21, 36.5, 8.5,
-                                      "Compression", 249, 9.5, 30};
+                                      "Compression", 249, 9.5, 30, nullptr};
   static const KnobDesign output{kOutputKnob, 315, 196, 26, 61,
                                  {{0, "0"}, {1 / 6.0, "5"}, {2 / 6.0, "10"}, {3 / 6.0, "15"}, {4 / 6.0, "20"},
                                   {5 / 6.0, "25"}, {1, "30"}},
-                                 31, 36.5, 8.5, "Output", 249, 9.5, 30};
+                                 31, 36.5, 8.5, "Output", 249, 9.5, 30, "dB"};
   switch (kind) {
     case KnobKind::Ratio: return ratio;
     case KnobKind::Time: return time;
@@ -90,6 +91,11 @@ void drawScale(cairo_t* cr, const KnobDesign& d) {
 
   setFont(cr, Font::SansBold, d.labelSize);
   drawText(cr, d.label, d.cx, d.labelY, Align::Centre, 0.8);
+  if (d.unit != nullptr) {
+    setColour(cr, palette::creamDim);
+    setFont(cr, Font::SansBold, 7);
+    drawText(cr, d.unit, d.cx, d.cy + d.radius + 10, Align::Centre);
+  }
 }
 
 // A black bakelite knob lit from the upper left; only the pointer and the knurls turn.
