@@ -32,8 +32,10 @@ public:
     static Coefficients lowpassCoefficients(double f, double rate, double q);
     static double lowpassAngle(double f, double rate)
     {
+        // Both bounds are tested unconditionally so that loops over many cutoffs compile without branches.
         const double highest = 0.499 * rate;
-        const double fc = f < 0.001 ? 0.001 : f > highest ? highest : f;
+        const double belowTop = f > highest ? highest : f;
+        const double fc = f < 0.001 ? 0.001 : belowTop;
         return 6.283185307179586 * fc / rate;
     }
     static Coefficients lowpassFromAngle(double cw, double sw, double q)

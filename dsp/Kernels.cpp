@@ -12,8 +12,9 @@ namespace {
 constexpr auto kRelaxed = std::memory_order_relaxed;
 
 // Samples per pass. Each sample's arithmetic is the same as one sample after the other; the passes only
-// separate the work that does not wait for the envelope (filters, cutoff trigonometry, coefficients) from the
-// envelope recursion and the curve, so that the processor can overlap the independent work of many samples.
+// separate the recursions (glides, filters, envelope) from the element-wise work (cutoff, trigonometry,
+// coefficients, curve), so that the recursions run without library calls in between and the
+// element-wise work of many samples overlaps.
 constexpr int kChunk = 64;
 
 // Non-numeric input (NaN, and infinities, which would poison the detector history until the next resume)
@@ -42,13 +43,18 @@ struct ChunkValues {
     double drivenLeft[kChunk];
     double drivenRight[kChunk];
     double detector[kChunk];
+    double fast[kChunk];
+    double slow[kChunk];
+    double timeConstant[kChunk];
     double cutoff[kChunk];
+    double omega[kChunk];
     double cosine[kChunk];
     double sine[kChunk];
     double b0[kChunk], b1[kChunk], a1[kChunk], a2[kChunk];
     double drive[kChunk];
     double inverseDrive[kChunk];
     double outputGain[kChunk];
+    double envelope[kChunk];
 };
 
 // Block-local copy of the running state: keeps it in registers, since output stores could alias it.
@@ -88,26 +94,30 @@ struct LocalState {
         chunk.outputGain[i] = outputGain;
     }
 
-    // The envelope filter's cutoff follows the rise ratio of a fast and a slow smoothing of the detector;
-    // its sine and cosine are taken here, the coefficients for the whole chunk in envelopeCoefficients.
-    void detect(double detector, const WorkingValues& values, ChunkValues& c, int i)
+    void smoothDetector(double detector, const WorkingValues& values, ChunkValues& chunk, int i)
     {
-        c.detector[i] = detector;
-        const double fast = fastSmoother.step(detector);
-        const double slow = slowSmoother.step(detector);
-        const double rise = 0.2 * std::max(fast, 1e-6) / std::max(slow, 1e-6);
-        const double f = (4 * rise / (rise + 1) + 0.1) * 0.7 / values.timeConstant.load(kRelaxed);
-        c.cutoff[i] = f;
-        const double w = Biquad::lowpassAngle(f, envelopeRate);
-        c.cosine[i] = std::cos(w);
-        c.sine[i] = std::sin(w);
+        chunk.detector[i] = detector;
+        chunk.fast[i] = fastSmoother.step(detector);
+        chunk.slow[i] = slowSmoother.step(detector);
+        chunk.timeConstant[i] = values.timeConstant.load(kRelaxed);
     }
 
-    // Low-pass coefficients of the envelope filter, element-wise over the chunk.
+    // The envelope filter's cutoff follows the rise ratio of the fast and the slow smoothing; its low-pass
+    // coefficients, bounded to 0.001 Hz .. 0.499 x rate. Element-wise over the chunk.
     void envelopeCoefficients(ChunkValues& c, int frames)
     {
         for (int i = 0; i < frames; ++i) {
             c.inverseDrive[i] = 1 / c.drive[i];
+            const double rise = 0.2 * std::max(c.fast[i], 1e-6) / std::max(c.slow[i], 1e-6);
+            const double f = (4 * rise / (rise + 1) + 0.1) * 0.7 / c.timeConstant[i];
+            c.cutoff[i] = f;
+            c.omega[i] = Biquad::lowpassAngle(f, envelopeRate);
+        }
+        for (int i = 0; i < frames; ++i) {
+            c.cosine[i] = std::cos(c.omega[i]);
+            c.sine[i] = std::sin(c.omega[i]);
+        }
+        for (int i = 0; i < frames; ++i) {
             const Biquad::Coefficients k = Biquad::lowpassFromAngle(c.cosine[i], c.sine[i], envelopeQ);
             c.b0[i] = k.b0;
             c.b1[i] = k.b1;
@@ -118,22 +128,29 @@ struct LocalState {
     }
 
     // While the detector is above the envelope the filter advances ten steps per sample: a ten-fold attack.
-    // Then the curve's gain for the envelope, also published to the meter.
+    void followEnvelope(ChunkValues& chunk, int frames)
+    {
+        for (int i = 0; i < frames; ++i) {
+            const double detector = chunk.detector[i];
+            envelopeFilter.setCoefficients({chunk.b0[i], chunk.b1[i], chunk.b0[i], chunk.a1[i], chunk.a2[i]});
+            if (detector > envelope) {
+                envelope = envelopeFilter.stepHeld4(detector);
+                envelope = envelopeFilter.stepHeld4(detector);
+                envelope = envelopeFilter.step(detector);
+            }
+            envelope = envelopeFilter.step(detector);
+            if (std::isnan(envelope))
+                envelope = 0;
+            if (envelope < 0.001)
+                envelope = 0.001;
+            chunk.envelope[i] = envelope;
+        }
+    }
+
+    // The curve's gain for the envelope, also published to the meter.
     double gain(const ChunkValues& chunk, int i, const WorkingValues& values, std::atomic<double>& meterGain)
     {
-        const double detector = chunk.detector[i];
-        envelopeFilter.setCoefficients({chunk.b0[i], chunk.b1[i], chunk.b0[i], chunk.a1[i], chunk.a2[i]});
-        if (detector > envelope) {
-            envelope = envelopeFilter.stepHeld4(detector);
-            envelope = envelopeFilter.stepHeld4(detector);
-            envelope = envelopeFilter.step(detector);
-        }
-        envelope = envelopeFilter.step(detector);
-        if (std::isnan(envelope))
-            envelope = 0;
-        if (envelope < 0.001)
-            envelope = 0.001;
-        double g = curveGain(values.ratioIndex.load(kRelaxed), std::sqrt(envelope));
+        double g = curveGain(values.ratioIndex.load(kRelaxed), std::sqrt(chunk.envelope[i]));
         if (std::isnan(g))
             g = 0;
         meterGain.store(meterSmoother.step(g), kRelaxed);
@@ -171,9 +188,10 @@ void processStereoBlock(SignalPath& path, WorkingValues& values, const BlockChan
             chunk.drivenRight[i] = drivenRight;
             const double highLeft = state.highpassL.step(drivenLeft);
             const double highRight = state.highpassR.step(drivenRight);
-            state.detect((highRight * highRight + highLeft * highLeft) * 0.7071, values, chunk, i);
+            state.smoothDetector((highRight * highRight + highLeft * highLeft) * 0.7071, values, chunk, i);
         }
         state.envelopeCoefficients(chunk, count);
+        state.followEnvelope(chunk, count);
         Sample* outLeft = channels.outLeft + start;
         Sample* outRight = channels.outRight + start;
         for (int i = 0; i < count; ++i) {
@@ -207,9 +225,10 @@ void processMonoBlock(SignalPath& path, WorkingValues& values, const BlockChanne
             const double x = readSample(in[i]);
             const double driven = state.noise.next() + x * state.drive;
             chunk.drivenLeft[i] = driven;
-            state.detect(std::fabs(state.highpassL.step(driven)), values, chunk, i);
+            state.smoothDetector(std::fabs(state.highpassL.step(driven)), values, chunk, i);
         }
         state.envelopeCoefficients(chunk, count);
+        state.followEnvelope(chunk, count);
         Sample* outLeft = channels.outLeft + start;
         Sample* outRight = channels.outRight + start;
         for (int i = 0; i < count; ++i) {

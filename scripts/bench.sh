@@ -10,7 +10,7 @@ cmake --build --preset linux -j"$(nproc)" --target qg_bench qg_render qg_demo Qu
 
 echo "== kernels (median of 5 repetitions)"
 build/linux/bin/qg_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
-  --benchmark_min_time=0.3 "$@"
+  --benchmark_min_time=0.3 --benchmark_enable_random_interleaving=true "$@"
 
 echo "== qg-render on a 60-second stereo file"
 scratch=$(mktemp -d)
