@@ -3,6 +3,7 @@
 #include "CFrame.h"
 #include "VSTGUIEditorInterface.h"
 
+#include <cmath>
 #include <cstring>
 
 namespace qgui {
@@ -16,6 +17,8 @@ CControl::CControl(const CRect& size, CControlListener* listener, int32_t tag, C
 
 void CControl::setValue(float newValue)
 {
+    if (std::isnan(newValue))
+        newValue = vmin; // a broken value from a host or file must not reach the drawing
     if (newValue < vmin)
         newValue = vmin;
     else if (newValue > vmax)
@@ -54,7 +57,9 @@ bool CControl::checkDefaultValue(const CButtonState& buttons)
 
 void CControl::bounceValue()
 {
-    if (value > vmax)
+    if (std::isnan(value))
+        value = vmin;
+    else if (value > vmax)
         value = vmax;
     else if (value < vmin)
         value = vmin;

@@ -54,6 +54,9 @@ TEST_F(ControlsTest, SetValueClampsToTheRangeAndMarksTheControlDirty)
     EXPECT_FALSE(control->isDirty());
     control->setValue(-0.2f);
     EXPECT_EQ(control->getValue(), 0.0f);
+    control->setValue(0.7f);
+    control->setValue(std::nanf(""));
+    EXPECT_EQ(control->getValue(), 0.0f) << "not a number: the minimum";
     EXPECT_TRUE(listener.changes.empty()) << "programmatic changes are not reported";
 }
 
