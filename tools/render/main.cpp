@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <ctime>
 #include <cstdio>
 #include <cstring>
 #include <unistd.h>
@@ -95,6 +96,7 @@ int renderFile(const RenderOptions& options, SoundFileReader& reader, RenderSess
     std::vector<std::vector<Sample>> channels(reader.channels(), std::vector<Sample>(block));
     ProgressBar progress(reader.frames(), !options.quiet);
     const auto started = std::chrono::steady_clock::now();
+    const std::clock_t startedCpu = std::clock();
     long long done = 0;
     for (;;) {
         const int frames = reader.read(channels, block);
@@ -107,13 +109,16 @@ int renderFile(const RenderOptions& options, SoundFileReader& reader, RenderSess
         progress.show(done);
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    const double cpuSeconds = static_cast<double>(std::clock() - startedCpu) / CLOCKS_PER_SEC;
     if (!writer.commit(error))
         return fail(error);
     temporaryToRemove[0] = '\0';
     if (!options.quiet) {
         const double audio = done / reader.sampleRate();
-        std::fprintf(stderr, "qg-render: %.1f s of audio in %.2f s (%.0fx real time) -> %s\n", audio, seconds,
-                     seconds > 0 ? audio / seconds : 0.0, options.output.c_str());
+        // CPU time as well: on a busy machine the wall clock says more about the other processes.
+        std::fprintf(stderr, "qg-render: %.1f s of audio in %.2f s (%.0fx real time; %.2f s CPU, %.0fx) -> %s\n",
+                     audio, seconds, seconds > 0 ? audio / seconds : 0.0, cpuSeconds,
+                     cpuSeconds > 0 ? audio / cpuSeconds : 0.0, options.output.c_str());
     }
     return 0;
 }
