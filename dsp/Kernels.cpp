@@ -62,8 +62,9 @@ struct LocalState {
     explicit LocalState(const SignalPath& path)
         : meterSmoother(path.meterSmoother), fastSmoother(path.fastSmoother), slowSmoother(path.slowSmoother),
           envelopeFilter(path.envelopeFilter), highpassL(path.sidechainHighpassL),
-          highpassR(path.sidechainHighpassR), noise(path.noise), drive(path.drive), outputGain(path.outputGain), denormalBias(path.denormalBias),
-          envelope(path.envelope), envelopeRate(path.envelopeFilter.sampleRate()), envelopeQ(path.envelopeFilter.q())
+          highpassR(path.sidechainHighpassR), noise(path.noise), drive(path.drive), outputGain(path.outputGain),
+          denormalBias(path.denormalBias), envelope(path.envelope), envelopeRate(path.envelopeFilter.sampleRate()),
+          envelopeQ(path.envelopeFilter.q())
     {
     }
 
@@ -94,6 +95,7 @@ struct LocalState {
         chunk.outputGain[i] = outputGain;
     }
 
+    // The detector signal and its fast and slow smoothings, whose ratio sets the envelope's cutoff.
     void smoothDetector(double detector, const WorkingValues& values, ChunkValues& chunk, int i)
     {
         chunk.detector[i] = detector;
