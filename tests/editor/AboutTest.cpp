@@ -14,13 +14,6 @@ namespace {
 
 constexpr CColor kPicture{60, 50, 40, 255};
 
-class CountingBitmap : public CBitmap {
-public:
-    explicit CountingBitmap(int id) : CBitmap(id) { ++live; }
-    ~CountingBitmap() override { --live; }
-    static inline int live = 0;
-};
-
 class AboutTest : public ::testing::Test {
 protected:
     void SetUp() override

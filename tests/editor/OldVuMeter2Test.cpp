@@ -16,13 +16,6 @@ constexpr CColor kDim{10, 10, 60, 255};
 constexpr CColor kBackground{0, 0, 0, 255};
 constexpr double kPi = 3.14159265358979323846;
 
-class CountingBitmap : public CBitmap {
-public:
-    explicit CountingBitmap(int id) : CBitmap(id) { ++live; }
-    ~CountingBitmap() override { --live; }
-    static inline int live = 0;
-};
-
 class MeterTest : public ::testing::Test {
 protected:
     void SetUp() override

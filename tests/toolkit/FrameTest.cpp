@@ -73,13 +73,6 @@ public:
     std::vector<std::string> events;
 };
 
-class CountingBitmap : public CBitmap {
-public:
-    CountingBitmap() : CBitmap(PixelImage(4, 4, 0xff102030u)) { ++live; }
-    ~CountingBitmap() override { --live; }
-    static inline int live = 0;
-};
-
 class FrameTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -107,7 +100,7 @@ protected:
 
 TEST_F(FrameTest, ClosingReleasesEveryViewAndTheBitmapsTheyHold)
 {
-    auto* bitmap = new CountingBitmap;
+    auto* bitmap = new CountingBitmap(PixelImage(4, 4, 0xff102030u));
     for (int i = 0; i < 3; ++i) {
         auto* view = add(CRect(10.0 * i, 0, 10.0 * i + 10, 10));
         view->setBackground(bitmap);
@@ -176,8 +169,9 @@ TEST_F(FrameTest, ADirtyFrameRepaintsEverythingAtTheNextIdle)
 
 TEST_F(FrameTest, BackgroundIsDrawnUnderTheViewsAndViewsAreClippedToTheirRectangles)
 {
-    frame->setBackground(new CountingBitmap); // the frame takes its own reference...
-    frame->getBackground()->forget(); // ...and the creator lets go
+    auto* picture = new CountingBitmap(PixelImage(4, 4, 0xff102030u));
+    frame->setBackground(picture); // the frame takes its own reference...
+    picture->forget(); // ...and the creator lets go
     frame->setBackgroundColor(CColor{0, 0, 0, 0});
     add(CRect(10, 10, 20, 20), CColor{250, 250, 250, 255});
     frame->idle();

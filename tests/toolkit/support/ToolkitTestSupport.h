@@ -156,6 +156,15 @@ inline CMouseEventResult mouseUp(CFrame& frame, double x, double y, int32_t butt
     return frame.platformOnMouseUp(CPoint(x, y), CButtonState(buttons));
 }
 
+// A bitmap that counts the live instances, to show when the last holder let go.
+class CountingBitmap : public CBitmap {
+public:
+    explicit CountingBitmap(int id) : CBitmap(id) { ++live; }
+    explicit CountingBitmap(PixelImage pixels) : CBitmap(std::move(pixels)) { ++live; }
+    ~CountingBitmap() override { --live; }
+    static inline int live = 0;
+};
+
 // The frame's last painted picture.
 inline PixelImage framePixels(const CFrame& frame)
 {
