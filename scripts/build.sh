@@ -13,9 +13,10 @@ done
 cmake --build --preset linux -j"$(nproc)" --target vstinfo
 
 mkdir -p dist/linux-x86_64 dist/windows-x86 dist/windows-x64
-cp build/linux/bin/QuorvelGraywick.so dist/linux-x86_64/
-cp build/win32/bin/QuorvelGraywick.dll dist/windows-x86/
-cp build/win64/bin/QuorvelGraywick.dll dist/windows-x64/
+# Shipped without debug information; the build trees keep it.
+strip --strip-unneeded -o dist/linux-x86_64/QuorvelGraywick.so build/linux/bin/QuorvelGraywick.so
+i686-w64-mingw32-strip --strip-unneeded -o dist/windows-x86/QuorvelGraywick.dll build/win32/bin/QuorvelGraywick.dll
+x86_64-w64-mingw32-strip --strip-unneeded -o dist/windows-x64/QuorvelGraywick.dll build/win64/bin/QuorvelGraywick.dll
 echo "== dist/"
 ls -l dist/*/
 
