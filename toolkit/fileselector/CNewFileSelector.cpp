@@ -20,12 +20,6 @@ CNewFileSelector* CNewFileSelector::create(CFrame* parent, Style style)
     return new CNewFileSelector(parent, style);
 }
 
-void CNewFileSelector::forget()
-{
-    if (--references == 0)
-        delete this;
-}
-
 void CNewFileSelector::setDefaultExtension(const CFileExtension& extension)
 {
     defaultExtension = extension;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CFileExtension.h"
+#include "CReferenceCounter.h"
 
 #include <functional>
 #include <optional>
@@ -13,17 +14,15 @@ namespace qgui {
 
 class CFrame;
 
-class CNewFileSelector {
+class CNewFileSelector : public CBaseObject {
 public:
     enum Style {
         kSelectFile,      // open one existing file
         kSelectSaveFile,  // choose a name to save under
     };
 
-    // Selectors are reference counted: the creator calls forget() when done.
+    // The creator holds the first reference and calls forget() when done.
     static CNewFileSelector* create(CFrame* parent = nullptr, Style style = kSelectFile);
-    void remember() { ++references; }
-    void forget();
 
     void setTitle(const std::string& text) { title = text; }
     void setInitialDirectory(const std::string& path) { initialDirectory = path; }
@@ -57,11 +56,10 @@ public:
 
 private:
     CNewFileSelector(CFrame* parent, Style style) : parent(parent), style(style) {}
-    ~CNewFileSelector() = default;
+    ~CNewFileSelector() override = default;
 
     CFrame* parent;
     Style style;
-    int references = 1;
     std::string title;
     std::string initialDirectory;
     std::string defaultSaveName;
