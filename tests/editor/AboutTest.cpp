@@ -106,7 +106,9 @@ TEST_F(AboutTest, AClickOnThePictureClosesItAndTheWholeWindowIsRepainted)
     frame->idle();
     click(150, 30, kRButton);
     EXPECT_NE(frame->getModalView(), nullptr) << "only the left button closes";
+    mouseMove(*frame, 12, 12, 0); // hovering the picture, then closing it under the pointer
     click(10, 10);
+    mouseMove(*frame, 14, 14, 0);
     EXPECT_EQ(about->getValue(), 0.0f);
     EXPECT_EQ(frame->getModalView(), nullptr);
     EXPECT_EQ(frame->getNbViews(), baseline);
