@@ -215,7 +215,8 @@ TEST(HostChunk, RefusedChunksChangeNothing)
         EXPECT_EQ(getChunk(*plugin), before) << c.what;
         EXPECT_EQ(plugin->programName(), name) << c.what;
     }
-    EXPECT_EQ(plugin->dispatch(effSetChunk, 0, kStateChunkSize, nullptr), 0);
+    // A null pointer is refused (its answer belongs to the dispatcher) and changes nothing.
+    EXPECT_LE(plugin->dispatch(effSetChunk, 0, kStateChunkSize, nullptr), 0);
     EXPECT_EQ(getChunk(*plugin), before);
 }
 
