@@ -12,9 +12,9 @@ namespace {
 constexpr auto kRelaxed = std::memory_order_relaxed;
 
 // Samples per pass. Each sample's arithmetic is the same as one sample after the other; the passes only
-// separate the recursions (glides, filters, envelope) from the element-wise work (cutoff, trigonometry,
-// coefficients, curve), so that the recursions run without library calls in between and the
-// element-wise work of many samples overlaps.
+// separate the work that does not wait for the envelope (glides, detector filters, cutoff, trigonometry,
+// coefficients) from the envelope and the curve, so that the detector recursions run without library calls
+// in between and the element-wise work of many samples compiles to packed arithmetic.
 constexpr int kChunk = 64;
 
 // Non-numeric input (NaN, and infinities, which would poison the detector history until the next resume)
@@ -54,7 +54,6 @@ struct ChunkValues {
     double drive[kChunk];
     double inverseDrive[kChunk];
     double outputGain[kChunk];
-    double envelope[kChunk];
 };
 
 // Block-local copy of the running state: keeps it in registers, since output stores could alias it.
@@ -129,30 +128,23 @@ struct LocalState {
         lastCutoff = c.cutoff[frames - 1];
     }
 
-    // While the detector is above the envelope the filter advances ten steps per sample: a ten-fold attack.
-    void followEnvelope(ChunkValues& chunk, int frames)
-    {
-        for (int i = 0; i < frames; ++i) {
-            const double detector = chunk.detector[i];
-            envelopeFilter.setCoefficients({chunk.b0[i], chunk.b1[i], chunk.b0[i], chunk.a1[i], chunk.a2[i]});
-            if (detector > envelope) {
-                envelope = envelopeFilter.stepHeld4(detector);
-                envelope = envelopeFilter.stepHeld4(detector);
-                envelope = envelopeFilter.step(detector);
-            }
-            envelope = envelopeFilter.step(detector);
-            if (std::isnan(envelope))
-                envelope = 0;
-            if (envelope < 0.001)
-                envelope = 0.001;
-            chunk.envelope[i] = envelope;
-        }
-    }
-
-    // The curve's gain for the envelope, also published to the meter.
+    // The envelope, then the curve's gain for it, which is also published to the meter. While the detector
+    // is above the envelope the filter advances ten steps per sample: a ten-fold attack.
     double gain(const ChunkValues& chunk, int i, const WorkingValues& values, std::atomic<double>& meterGain)
     {
-        double g = curveGain(values.ratioIndex.load(kRelaxed), std::sqrt(chunk.envelope[i]));
+        const double detector = chunk.detector[i];
+        envelopeFilter.setCoefficients({chunk.b0[i], chunk.b1[i], chunk.b0[i], chunk.a1[i], chunk.a2[i]});
+        if (detector > envelope) {
+            envelope = envelopeFilter.stepHeld4(detector);
+            envelope = envelopeFilter.stepHeld4(detector);
+            envelope = envelopeFilter.step(detector);
+        }
+        envelope = envelopeFilter.step(detector);
+        if (std::isnan(envelope))
+            envelope = 0;
+        if (envelope < 0.001)
+            envelope = 0.001;
+        double g = curveGain(values.ratioIndex.load(kRelaxed), std::sqrt(envelope));
         if (std::isnan(g))
             g = 0;
         meterGain.store(meterSmoother.step(g), kRelaxed);
@@ -193,7 +185,6 @@ void processStereoBlock(SignalPath& path, WorkingValues& values, const BlockChan
             state.smoothDetector((highRight * highRight + highLeft * highLeft) * 0.7071, values, chunk, i);
         }
         state.envelopeCoefficients(chunk, count);
-        state.followEnvelope(chunk, count);
         Sample* outLeft = channels.outLeft + start;
         Sample* outRight = channels.outRight + start;
         for (int i = 0; i < count; ++i) {
@@ -230,7 +221,6 @@ void processMonoBlock(SignalPath& path, WorkingValues& values, const BlockChanne
             state.smoothDetector(std::fabs(state.highpassL.step(driven)), values, chunk, i);
         }
         state.envelopeCoefficients(chunk, count);
-        state.followEnvelope(chunk, count);
         Sample* outLeft = channels.outLeft + start;
         Sample* outRight = channels.outRight + start;
         for (int i = 0; i < count; ++i) {
