@@ -128,6 +128,16 @@ TEST_F(Win32FrameTest, LosingTheMouseCaptureMidDragEndsTheDrag)
     EXPECT_EQ(ups, 1);
 }
 
+TEST_F(Win32FrameTest, ThePointerLeavingTheWindowExitsTheViewUnderIt)
+{
+    send(WM_MOUSEMOVE, 0, 50, 50);
+    ASSERT_TRUE(probe->last("entered"));
+    EXPECT_FALSE(probe->last("exited"));
+    SendMessageW(window, WM_MOUSELEAVE, 0, 0);
+    ASSERT_TRUE(probe->last("exited"));
+    EXPECT_EQ(probe->last("exited")->buttons & kMouseButtonMask, 0);
+}
+
 TEST_F(Win32FrameTest, TheWheelGivesNotchesWhereThePointerIsAndPassesUnusedTurnsOn)
 {
     struct Case {
@@ -239,6 +249,22 @@ TEST_F(Win32FrameTest, TheFrameOutlivesAHostThatDestroysItsWindowFirst)
     frame->close();
     frame = nullptr;
     EXPECT_EQ(win32::GdiplusSession::activeCount(), 0);
+}
+
+TEST(Win32FrameWithoutHost, DrawsIntoTheBackBufferOfAHiddenWindow)
+{
+    auto* frame = new CFrame(CRect(0, 0, 50, 40), nullptr, nullptr);
+    ASSERT_TRUE(frame->isOpen());
+    HWND window = static_cast<HWND>(frame->getSystemWindow());
+    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_EQ(GetParent(window), nullptr);
+    const CColor color{0, 150, 70, 255};
+    frame->addView(new ProbeView(CRect(10, 10, 30, 30), color));
+    frame->idle();
+    EXPECT_EQ(backBufferPixel(*frame, 10, 10), PixelImage::packOpaque(color));
+    EXPECT_NE(backBufferPixel(*frame, 30, 30), PixelImage::packOpaque(color));
+    frame->close();
+    EXPECT_FALSE(IsWindow(window));
 }
 
 // The editor's knob with its real picture, turned by a real drag in the window.

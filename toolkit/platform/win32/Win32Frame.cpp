@@ -126,16 +126,19 @@ std::unique_ptr<Win32Frame> Win32Frame::create(IPlatformFrameCallback& callback,
 {
     const int width = toPixels(size.getWidth());
     const int height = toPixels(size.getHeight());
-    if (!parent || !IsWindow(parent) || width < 1 || height < 1)
+    if ((parent && !IsWindow(parent)) || width < 1 || height < 1)
         return nullptr;
+    // Without a host window (a test, a program drawing pictures) the frame gets a hidden window
+    // of its own and draws only into its back buffer.
+    const DWORD style = parent ? WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS : WS_POPUP | WS_CLIPCHILDREN;
     auto frame = std::make_unique<Win32Frame>(callback, size);
     if (!frame->gdiplus.isRunning() || !acquireWindowClass(&Win32Frame::windowProc))
         return nullptr;
     frame->holdsWindowClass = true;
     // WM_NCCREATE stores the frame in the window (see windowProc), so the messages sent while
     // the window is made already reach it.
-    CreateWindowExW(0, kWindowClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0,
-                    width, height, parent, nullptr, codeModule(), frame.get());
+    CreateWindowExW(0, kWindowClassName, L"", style, 0, 0, width, height, parent, nullptr, codeModule(),
+                    frame.get());
     if (!frame->window)
         return nullptr;
     // Like a window that has just been shown: everything needs drawing.

@@ -21,7 +21,8 @@ public:
     Win32Frame(const Win32Frame&) = delete;
     Win32Frame& operator=(const Win32Frame&) = delete;
 
-    // Null when the parent is no window or the window cannot be made.
+    // A child of parent; a hidden window of its own when parent is null. Null when parent is no
+    // window or the window cannot be made.
     static std::unique_ptr<Win32Frame> create(IPlatformFrameCallback& callback, const CRect& size, HWND parent);
 
     void* getNativeHandle() const override { return window; }
