@@ -3,6 +3,7 @@
 #include "CDrawContext.h"
 #include "VSTGUIEditorInterface.h"
 #include "platform/Platform.h"
+#include "platform/PlatformHooks.h"
 
 #include <atomic>
 #include <cstring>
@@ -25,7 +26,7 @@ bool isSameOrInside(const CView* view, const CView* ancestor)
 CFrame::CFrame(const CRect& size, void* parent, VSTGUIEditorInterface* editor)
     : CViewContainer(size), editor(editor)
 {
-    platformFrame = platform::createPlatformFrame(*this, size, parent);
+    platformFrame = platform::makePlatformFrame(*this, size, parent);
 }
 
 CFrame::~CFrame()

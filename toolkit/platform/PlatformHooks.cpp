@@ -23,6 +23,11 @@ BitmapLoaderHook& bitmapLoaderSlot()
     static BitmapLoaderHook hook;
     return hook;
 }
+PlatformFrameHook& platformFrameSlot()
+{
+    static PlatformFrameHook hook;
+    return hook;
+}
 } // namespace
 
 PopupMenuHook setPopupMenuHook(PopupMenuHook hook)
@@ -40,6 +45,11 @@ BitmapLoaderHook setBitmapLoaderHook(BitmapLoaderHook hook)
     return std::exchange(bitmapLoaderSlot(), std::move(hook));
 }
 
+PlatformFrameHook setPlatformFrameHook(PlatformFrameHook hook)
+{
+    return std::exchange(platformFrameSlot(), std::move(hook));
+}
+
 const PopupMenuHook& popupMenuHook()
 {
     return popupMenuSlot();
@@ -55,6 +65,13 @@ bool loadBitmap(int id, PixelImage& out)
     if (const auto& hook = bitmapLoaderSlot())
         return hook(id, out);
     return loadResourceBitmap(id, out);
+}
+
+std::unique_ptr<IPlatformFrame> makePlatformFrame(IPlatformFrameCallback& frame, const CRect& size, void* parent)
+{
+    if (const auto& hook = platformFrameSlot())
+        return hook(frame, size, parent);
+    return createPlatformFrame(frame, size, parent);
 }
 
 } // namespace qgui::platform

@@ -6,6 +6,7 @@
 #include "IPlatformFrame.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -21,16 +22,22 @@ using PopupMenuHook = std::function<int(const PopupMenuRequest&)>;
 using TextEditHook = std::function<std::optional<std::string>(const TextEditRequest&)>;
 // Returns false when no bitmap of that id exists.
 using BitmapLoaderHook = std::function<bool(int id, PixelImage& out)>;
+// Makes the window of a new frame instead of createPlatformFrame.
+using PlatformFrameHook =
+    std::function<std::unique_ptr<IPlatformFrame>(IPlatformFrameCallback& frame, const CRect& size, void* parent)>;
 
 PopupMenuHook setPopupMenuHook(PopupMenuHook hook);
 TextEditHook setTextEditHook(TextEditHook hook);
 BitmapLoaderHook setBitmapLoaderHook(BitmapLoaderHook hook);
+PlatformFrameHook setPlatformFrameHook(PlatformFrameHook hook);
 
 const PopupMenuHook& popupMenuHook();
 const TextEditHook& textEditHook();
 
 // The hook if set, else the module's resources.
 bool loadBitmap(int id, PixelImage& out);
+// The hook if set, else createPlatformFrame.
+std::unique_ptr<IPlatformFrame> makePlatformFrame(IPlatformFrameCallback& frame, const CRect& size, void* parent);
 
 } // namespace platform
 } // namespace qgui
