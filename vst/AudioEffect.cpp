@@ -186,7 +186,8 @@ VstIntPtr AudioEffect::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr val
     case effGetChunk:
         return ptr ? getChunk(static_cast<void**>(ptr), index != 0) : 0;
     case effSetChunk:
-        return ptr ? setChunk(ptr, static_cast<VstInt32>(value), index != 0) : 0;
+        // The effect refuses a null chunk itself, with its documented answer.
+        return setChunk(ptr, static_cast<VstInt32>(value), index != 0);
     default:
         return 0;
     }

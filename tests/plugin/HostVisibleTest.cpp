@@ -251,12 +251,13 @@ TEST(HostVisible, NullPointersAreRefused)
     auto plugin = loadPlugin();
     ASSERT_TRUE(plugin);
     for (VstInt32 opcode : {effSetProgramName, effGetProgramName, effGetParamLabel, effGetParamDisplay,
-                            effGetParamName, effEditGetRect, effGetChunk, effSetChunk, effString2Parameter,
+                            effGetParamName, effEditGetRect, effGetChunk, effString2Parameter,
                             effGetProgramNameIndexed, effGetInputProperties, effGetOutputProperties,
                             effSetSpeakerArrangement, effGetSpeakerArrangement, effGetEffectName, effGetVendorString,
                             effGetProductString, effCanDo, effGetParameterProperties, effBeginLoadBank,
                             effBeginLoadProgram})
         EXPECT_EQ(plugin->dispatch(opcode, 0, 0, nullptr), 0) << "opcode " << opcode;
+    EXPECT_EQ(plugin->dispatch(effSetChunk, 0, 2408, nullptr), -1);
     EXPECT_EQ(plugin->programName(), "Current");
 }
 

@@ -215,8 +215,8 @@ TEST(HostChunk, RefusedChunksChangeNothing)
         EXPECT_EQ(getChunk(*plugin), before) << c.what;
         EXPECT_EQ(plugin->programName(), name) << c.what;
     }
-    // A null pointer is refused (its answer belongs to the dispatcher) and changes nothing.
-    EXPECT_LE(plugin->dispatch(effSetChunk, 0, kStateChunkSize, nullptr), 0);
+    // A null pointer is refused like any unusable chunk and changes nothing.
+    EXPECT_EQ(plugin->dispatch(effSetChunk, 0, kStateChunkSize, nullptr), -1);
     EXPECT_EQ(getChunk(*plugin), before);
 }
 
