@@ -10,7 +10,7 @@ for preset in linux win32 win64; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j"$(nproc)" --target QuorvelGraywick
 done
-cmake --build --preset linux -j"$(nproc)" --target vstinfo
+cmake --build --preset linux -j"$(nproc)" --target vstinfo qg_demo
 
 mkdir -p dist/linux-x86_64 dist/windows-x86 dist/windows-x64
 # Shipped without debug information; the build trees keep it.
@@ -22,3 +22,7 @@ ls -l dist/*/
 
 echo "== what a host sees of dist/linux-x86_64/QuorvelGraywick.so"
 build/linux/bin/vstinfo dist/linux-x86_64/QuorvelGraywick.so
+
+echo
+echo "== demo: a synthesised 8-second drum-and-bass loop through a factory program"
+build/linux/bin/qg-demo --out demo
