@@ -42,33 +42,61 @@ int fontStyleOf(const CFontDesc& desc)
     return style;
 }
 
-// The font by its family name; a family that is not installed under that name gets the font
-// that GDI's font mapper substitutes (on Wine, Liberation Sans for "Arial").
+// The face that GDI's font mapper picks for a family name (on Wine, Liberation Sans for
+// "Arial"); empty when it answers nothing.
+std::wstring substitutedFace(const std::wstring& name, const CFontDesc& desc)
+{
+    LOGFONTW logFont{};
+    logFont.lfHeight = -static_cast<LONG>(std::lround(std::max(1.0, desc.size)));
+    logFont.lfWeight = (desc.style & kBoldFace) ? FW_BOLD : FW_NORMAL;
+    logFont.lfItalic = (desc.style & kItalicFace) ? TRUE : FALSE;
+    logFont.lfCharSet = DEFAULT_CHARSET;
+    logFont.lfOutPrecision = OUT_TT_ONLY_PRECIS; // GDI+ draws TrueType faces only
+    wcsncpy(logFont.lfFaceName, name.c_str(), LF_FACESIZE - 1);
+    wchar_t face[LF_FACESIZE] = {};
+    HFONT font = CreateFontIndirectW(&logFont);
+    HDC dc = CreateCompatibleDC(nullptr);
+    if (font && dc) {
+        HGDIOBJ previous = SelectObject(dc, font);
+        GetTextFaceW(dc, LF_FACESIZE, face);
+        SelectObject(dc, previous);
+    }
+    if (dc)
+        DeleteDC(dc);
+    if (font)
+        DeleteObject(font);
+    return face;
+}
+
+std::unique_ptr<gp::Font> createFontOfFamily(const std::wstring& familyName, gp::REAL size, int style)
+{
+    if (familyName.empty())
+        return nullptr;
+    gp::FontFamily family(familyName.c_str());
+    if (family.GetLastStatus() != gp::Ok)
+        return nullptr;
+    auto font = std::make_unique<gp::Font>(&family, size, style, gp::UnitPixel);
+    if (font->GetLastStatus() != gp::Ok)
+        return nullptr;
+    return font;
+}
+
+// The font by its family name at its pixel size; a family that is not installed under that
+// name is replaced by the face GDI would use for it, so text never disappears.
 std::unique_ptr<gp::Font> createFont(const CFontDesc& desc)
 {
     const gp::REAL size = static_cast<gp::REAL>(std::max(1.0, desc.size));
     const std::wstring name = win32::toWide(desc.name);
     const int style = fontStyleOf(desc);
-    gp::FontFamily family(name.c_str());
-    if (family.GetLastStatus() == gp::Ok && family.IsStyleAvailable(style)) {
-        auto font = std::make_unique<gp::Font>(&family, size, style, gp::UnitPixel);
-        if (font->GetLastStatus() == gp::Ok)
-            return font;
-    }
-    LOGFONTW logFont{};
-    logFont.lfHeight = -static_cast<LONG>(std::lround(size)); // negative: the em height in pixels
-    logFont.lfWeight = (desc.style & kBoldFace) ? FW_BOLD : FW_NORMAL;
-    logFont.lfItalic = (desc.style & kItalicFace) ? TRUE : FALSE;
-    logFont.lfCharSet = DEFAULT_CHARSET;
-    logFont.lfOutPrecision = OUT_TT_PRECIS;
-    logFont.lfQuality = ANTIALIASED_QUALITY;
-    wcsncpy(logFont.lfFaceName, name.c_str(), LF_FACESIZE - 1);
-    HDC screen = CreateCompatibleDC(nullptr);
-    auto font = std::make_unique<gp::Font>(screen, &logFont);
-    DeleteDC(screen);
-    if (font->GetLastStatus() != gp::Ok)
-        return nullptr;
-    return font;
+    if (auto font = createFontOfFamily(name, size, style))
+        return font;
+    const std::wstring face = substitutedFace(name, desc);
+    if (auto font = createFontOfFamily(face, size, style))
+        return font;
+    // A face without the bold or italic variant: its regular style rather than nothing.
+    if (auto font = createFontOfFamily(name, size, gp::FontStyleRegular))
+        return font;
+    return createFontOfFamily(face, size, gp::FontStyleRegular);
 }
 
 class GdiplusDrawContext final : public CDrawContext {

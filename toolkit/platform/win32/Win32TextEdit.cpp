@@ -113,15 +113,16 @@ void Win32TextEdit::releaseWindow()
     field = nullptr;
 }
 
-void Win32TextEdit::finish(bool commit)
+void Win32TextEdit::finish(bool commit, bool losingFocus)
 {
     if (ended)
         return;
     ended = true;
     const std::string text = getText();
-    HWND parent = GetParent(field);
-    if (GetFocus() == field)
-        SetFocus(parent);
+    // The frame takes the keyboard back from the field it hides; a field that is losing the
+    // focus already is not to move it again (Windows forbids that inside WM_KILLFOCUS).
+    if (!losingFocus && GetFocus() == field)
+        SetFocus(GetParent(field));
     ShowWindow(field, SW_HIDE);
     owner.platformTextEditEnded(text, commit);
 }
@@ -137,11 +138,11 @@ LRESULT CALLBACK Win32TextEdit::fieldProc(HWND window, UINT message, WPARAM wPar
         return CallWindowProcW(edit->originalProc, window, message, wParam, lParam) | DLGC_WANTALLKEYS;
     case WM_KEYDOWN:
         if (wParam == VK_RETURN) {
-            edit->finish(true);
+            edit->finish(true, false);
             return 0;
         }
         if (wParam == VK_ESCAPE) {
-            edit->finish(false);
+            edit->finish(false, false);
             return 0;
         }
         break;
@@ -151,7 +152,7 @@ LRESULT CALLBACK Win32TextEdit::fieldProc(HWND window, UINT message, WPARAM wPar
         break;
     case WM_KILLFOCUS: {
         const LRESULT result = CallWindowProcW(edit->originalProc, window, message, wParam, lParam);
-        edit->finish(true);
+        edit->finish(true, true);
         return result;
     }
     default:

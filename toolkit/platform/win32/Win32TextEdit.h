@@ -28,7 +28,7 @@ public:
 private:
     Win32TextEdit(ITextEditOwner& owner, const TextEditRequest& request);
     static LRESULT CALLBACK fieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    void finish(bool commit);
+    void finish(bool commit, bool losingFocus);
     void releaseWindow();
 
     ITextEditOwner& owner;
