@@ -145,7 +145,11 @@ TEST_F(Win32FrameTest, TheWheelGivesNotchesWhereThePointerIsAndPassesUnusedTurns
         WPARAM keyState;
         float distance;
         int32_t modifiers;
-    } cases[] = {{WHEEL_DELTA, 0, 1.0f, 0}, {-2 * WHEEL_DELTA, MK_SHIFT, -2.0f, kShift}, {WHEEL_DELTA / 2, MK_CONTROL, 0.5f, kControl}};
+    } cases[] = {
+        {WHEEL_DELTA, 0, 1.0f, 0},
+        {-2 * WHEEL_DELTA, MK_SHIFT, -2.0f, kShift},
+        {WHEEL_DELTA / 2, MK_CONTROL, 0.5f, kControl}, // a fine-grained wheel
+    };
     for (const Case& c : cases) {
         POINT where{50, 40};
         ClientToScreen(window, &where); // the wheel message carries screen coordinates

@@ -146,7 +146,8 @@ public:
             const double inset = getLineWidth() / 2.0;
             gp::Pen pen(toGdiplus(getFrameColor()), static_cast<gp::REAL>(getLineWidth()));
             applyLineStyle(pen);
-            graphics.DrawRectangle(&pen, static_cast<gp::REAL>(rect.left + inset), static_cast<gp::REAL>(rect.top + inset),
+            graphics.DrawRectangle(&pen, static_cast<gp::REAL>(rect.left + inset),
+                                   static_cast<gp::REAL>(rect.top + inset),
                                    static_cast<gp::REAL>(rect.getWidth() - 2.0 * inset),
                                    static_cast<gp::REAL>(rect.getHeight() - 2.0 * inset));
         }
@@ -187,7 +188,9 @@ public:
         gp::ImageAttributes attributes;
         const gp::ImageAttributes* blend = nullptr;
         if (alpha < 1.0f) {
-            gp::ColorMatrix matrix = {{{1, 0, 0, 0, 0}, {0, 1, 0, 0, 0}, {0, 0, 1, 0, 0}, {0, 0, 0, alpha, 0}, {0, 0, 0, 0, 1}}};
+            // The opacity scales the alpha of every source pixel.
+            gp::ColorMatrix matrix = {
+                {{1, 0, 0, 0, 0}, {0, 1, 0, 0, 0}, {0, 0, 1, 0, 0}, {0, 0, 0, alpha, 0}, {0, 0, 0, 0, 1}}};
             attributes.SetColorMatrix(&matrix);
             blend = &attributes;
         }
