@@ -2,6 +2,7 @@
 #include "CAnimKnob3.h"
 #include "CBitmap.h"
 #include "FrameTestSupport.h"
+#include "platform/Platform.h"
 #include "platform/win32/GdiplusSession.h"
 
 #include <gtest/gtest.h>
@@ -269,6 +270,40 @@ TEST(Win32FrameWithoutHost, DrawsIntoTheBackBufferOfAHiddenWindow)
     EXPECT_NE(backBufferPixel(*frame, 30, 30), PixelImage::packOpaque(color));
     frame->close();
     EXPECT_FALSE(IsWindow(window));
+}
+
+TEST(Win32FrameWithoutHost, RefusesAParentThatIsNoWindowAndAnEmptySize)
+{
+    struct Case {
+        CRect size;
+        void* parent;
+    } cases[] = {
+        {CRect(0, 0, 50, 40), reinterpret_cast<void*>(static_cast<intptr_t>(0x7ff0))}, // a stale handle
+        {CRect(0, 0, 0, 40), GetDesktopWindow()},
+        {CRect(0, 0, 50, -1), GetDesktopWindow()},
+    };
+    for (const Case& c : cases) {
+        auto* frame = new CFrame(c.size, c.parent, nullptr);
+        EXPECT_FALSE(frame->isOpen());
+        frame->idle();
+        EXPECT_FALSE(frame->startTimer(30, [] {}));
+        frame->close();
+    }
+}
+
+TEST(Win32ResourceBitmaps, LoadsTheModulesPicturesByIdAndRefusesUnknownIds)
+{
+    PixelImage background;
+    ASSERT_TRUE(platform::loadResourceBitmap(12128, background));
+    EXPECT_EQ(background.width, 400);
+    EXPECT_EQ(background.height, 309);
+    EXPECT_EQ(background.pixels.size(), 400u * 309u);
+    EXPECT_EQ(background.at(0, 0) >> 24, 0xffu); // opaque
+    for (int id : {0, -12128, 4242, 12128 + 65536}) {
+        PixelImage missing;
+        EXPECT_FALSE(platform::loadResourceBitmap(id, missing)) << id;
+        EXPECT_TRUE(missing.isEmpty()) << id;
+    }
 }
 
 // The editor's knob with its real picture, turned by a real drag in the window.
