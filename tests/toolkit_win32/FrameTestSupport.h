@@ -33,6 +33,7 @@ public:
         context.setFillColor(color);
         context.drawRect(getViewSize(), qgui::kDrawFilled);
         setDirty(false);
+        ++draws;
     }
     qgui::CMouseEventResult onMouseDown(qgui::CPoint& where, const qgui::CButtonState& buttons) override
     {
@@ -78,6 +79,7 @@ public:
 
     qgui::CColor color;
     std::vector<InputEvent> events;
+    int draws = 0;
 
 private:
     qgui::CMouseEventResult record(const char* kind, const qgui::CPoint& where, const qgui::CButtonState& buttons)

@@ -63,6 +63,18 @@ TEST_F(Win32FrameTest, RepaintsDirtyViewsAtIdleThroughTheBackBufferToTheScreen)
     EXPECT_NE(outside, RGB(10, 90, 220));
 }
 
+TEST_F(Win32FrameTest, UncoveredAreasComeFromTheBackBufferWithoutDrawingViews)
+{
+    frame->idle();
+    const int draws = probe->draws;
+    InvalidateRect(window, nullptr, FALSE); // as when a host window stops covering ours
+    UpdateWindow(window);
+    EXPECT_EQ(probe->draws, draws);
+    HDC dc = GetDC(window);
+    EXPECT_EQ(GetPixel(dc, 60, 60), RGB(kProbeColor.red, kProbeColor.green, kProbeColor.blue));
+    ReleaseDC(window, dc);
+}
+
 TEST_F(Win32FrameTest, MouseButtonsModifiersAndDoubleClicksReachTheView)
 {
     struct Case {
