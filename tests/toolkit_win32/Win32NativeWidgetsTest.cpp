@@ -1,4 +1,5 @@
 // The frame window's native popup menu and in-place text field, answered by real keys.
+#include "CTextEdit.h"
 #include "FrameTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -144,6 +145,41 @@ TEST_F(Win32NativeWidgetsTest, ClosingTheFrameWhileEditingReportsNothing)
     EXPECT_TRUE(owner.endings.empty());
     EXPECT_EQ(edit->getText(), "");
     edit.reset();
+}
+
+class ChangeCounter : public CControlListener {
+public:
+    void valueChanged(CControl*) override { ++changes; }
+    int changes = 0;
+};
+
+TEST_F(Win32NativeWidgetsTest, ANameFieldEditsInPlaceAfterAClickAndCommitsOnAClickElsewhere)
+{
+    ChangeCounter listener;
+    auto* name = new CTextEdit(CRect(10, 120, 150, 138), &listener, 1000, "Default");
+    frame->addView(name);
+
+    send(WM_LBUTTONDOWN, MK_LBUTTON, 30, 128);
+    send(WM_LBUTTONUP, 0, 30, 128);
+    HWND field = GetFocus();
+    ASSERT_NE(field, window);
+    ASSERT_EQ(GetParent(field), window);
+    typeInto(field, L"Bass");
+    SendMessageW(field, WM_KEYDOWN, VK_RETURN, 1);
+    EXPECT_EQ(name->getText(), "Bass");
+    EXPECT_EQ(listener.changes, 1);
+
+    // Editing again, then a click on another view of the frame ends it with what was typed.
+    send(WM_LBUTTONDOWN, MK_LBUTTON, 30, 128);
+    send(WM_LBUTTONUP, 0, 30, 128);
+    field = GetFocus();
+    ASSERT_EQ(GetParent(field), window);
+    typeInto(field, L"Keys");
+    send(WM_LBUTTONDOWN, MK_LBUTTON, 50, 50);
+    send(WM_LBUTTONUP, 0, 50, 50);
+    EXPECT_EQ(name->getText(), "Keys");
+    EXPECT_EQ(listener.changes, 2);
+    EXPECT_FALSE(IsWindow(field) && IsWindowVisible(field));
 }
 
 } // namespace
