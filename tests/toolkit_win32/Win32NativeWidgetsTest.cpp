@@ -1,4 +1,5 @@
 // The frame window's native popup menu and in-place text field, answered by real keys.
+#include "COptionMenu.h"
 #include "CTextEdit.h"
 #include "FrameTestSupport.h"
 
@@ -44,15 +45,22 @@ void CALLBACK closeMenu(HWND, UINT, UINT_PTR timer, DWORD)
     EndMenu();
 }
 
-int runMenu(CFrame& frame, HWND owner, const PopupMenuRequest& request, std::vector<WPARAM> keys)
+// Runs action (which opens a menu) while the keys are played into the menu.
+void withMenuKeys(HWND owner, std::vector<WPARAM> keys, const std::function<void()>& action)
 {
     pendingMenuKeys = std::move(keys);
     menuOwner = owner;
     const UINT_PTR typing = SetTimer(nullptr, 0, 100, &typeMenuKeys);
     const UINT_PTR watchdog = SetTimer(nullptr, 0, 3000, &closeMenu);
-    const int chosen = frame.getPlatformFrame()->popupMenu(request);
+    action();
     KillTimer(nullptr, typing);
     KillTimer(nullptr, watchdog);
+}
+
+int runMenu(CFrame& frame, HWND owner, const PopupMenuRequest& request, std::vector<WPARAM> keys)
+{
+    int chosen = -2;
+    withMenuKeys(owner, std::move(keys), [&] { chosen = frame.getPlatformFrame()->popupMenu(request); });
     return chosen;
 }
 
@@ -180,6 +188,24 @@ TEST_F(Win32NativeWidgetsTest, ANameFieldEditsInPlaceAfterAClickAndCommitsOnACli
     EXPECT_EQ(name->getText(), "Keys");
     EXPECT_EQ(listener.changes, 2);
     EXPECT_FALSE(IsWindow(field) && IsWindowVisible(field));
+}
+
+TEST_F(Win32NativeWidgetsTest, AnOptionMenuTakesTheEntryChosenInItsNativePopup)
+{
+    ChangeCounter listener;
+    auto* menu = new COptionMenu(CRect(150, 130, 162, 142), &listener, 1012);
+    for (const char* title : {"Default", "Vocal", "Drums"})
+        menu->addEntry(title);
+    frame->addView(menu);
+    withMenuKeys(window, {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}, [&] {
+        send(WM_LBUTTONDOWN, MK_LBUTTON, 155, 135);
+        send(WM_LBUTTONUP, 0, 155, 135);
+    });
+    EXPECT_EQ(menu->getCurrentIndex(), 2);
+    EXPECT_EQ(listener.changes, 1);
+    withMenuKeys(window, {VK_ESCAPE}, [&] { send(WM_LBUTTONDOWN, MK_LBUTTON, 155, 135); });
+    EXPECT_EQ(menu->getCurrentIndex(), 2);
+    EXPECT_EQ(listener.changes, 1);
 }
 
 } // namespace

@@ -24,7 +24,8 @@ int showPopupMenu(HWND owner, const PopupMenuRequest& request)
             continue;
         }
         flags |= MF_STRING;
-        if (entry.checked || index == request.currentIndex)
+        // The caller decides which entries carry a tick (a menu's check style).
+        if (entry.checked)
             flags |= MF_CHECKED;
         if (!entry.enabled)
             flags |= MF_GRAYED;
