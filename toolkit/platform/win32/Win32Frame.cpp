@@ -9,9 +9,9 @@
 
 #include <windowsx.h>
 
-#include <algorithm>
 #include <cmath>
 #include <mutex>
+#include <vector>
 
 namespace qgui::win32 {
 namespace {
@@ -19,7 +19,6 @@ namespace {
 const wchar_t kWindowClassName[] = L"QGToolkitFrame";
 // The timer identifier on the frame's window; the frame runs one timer at a time.
 constexpr UINT_PTR kFrameTimerId = 0;
-constexpr size_t kMaxPendingAreas = 64;
 constexpr float kWheelNotch = WHEEL_DELTA;
 
 // The window class lives while frames exist, so that nothing of ours is left registered
@@ -184,19 +183,7 @@ void Win32Frame::invalidRect(const CRect& area)
     pixels.bound(CRect(0, 0, backBuffer.width, backBuffer.height));
     if (!window || pixels.isEmpty())
         return;
-    for (const CRect& r : pending)
-        if (CRect(r).unite(pixels) == r)
-            return; // already covered
-    pending.erase(std::remove_if(pending.begin(), pending.end(),
-                                 [&](const CRect& r) { return CRect(pixels).unite(r) == pixels; }),
-                  pending.end());
-    pending.push_back(pixels);
-    if (pending.size() > kMaxPendingAreas) {
-        CRect all;
-        for (const CRect& r : pending)
-            all.unite(r);
-        pending.assign(1, all);
-    }
+    pending.add(pixels);
     const RECT rect{static_cast<LONG>(pixels.left), static_cast<LONG>(pixels.top), static_cast<LONG>(pixels.right),
                     static_cast<LONG>(pixels.bottom)};
     InvalidateRect(window, &rect, FALSE);
@@ -216,8 +203,7 @@ void Win32Frame::paintPending()
 {
     if (pending.empty())
         return;
-    std::vector<CRect> areas;
-    areas.swap(pending);
+    const std::vector<CRect> areas = pending.take();
     auto context = platform::createDrawContext(backBuffer);
     if (!context)
         return;

@@ -5,11 +5,11 @@
 
 #include "PixelImage.h"
 #include "platform/IPlatformFrame.h"
+#include "platform/PendingAreas.h"
 #include "platform/win32/GdiplusSession.h"
 
 #include <windows.h>
 
-#include <vector>
 
 namespace qgui::win32 {
 
@@ -52,7 +52,7 @@ private:
     HWND window = nullptr;
     CRect size;
     PixelImage backBuffer;
-    std::vector<CRect> pending; // areas asked for and not yet drawn into the back buffer
+    platform::PendingAreas pending; // asked for and not yet drawn into the back buffer
     CPoint lastMousePoint{-1.0, -1.0};
     CButtonState dragButtons;
     bool capturing = false; // the frame asked for the capture and has not released it
