@@ -4,6 +4,8 @@
 #include "PixelImage.h"
 #include "platform/Platform.h"
 
+#include "support/LineSmoothing.h"
+
 #include <gtest/gtest.h>
 
 using namespace qgui;
@@ -56,8 +58,10 @@ TEST_F(CairoTest, AntiAliasedLinesBlendTheirEdgesAndAliasedLinesDoNot)
     context->setDrawMode(kAntiAliasing);
     context->drawLine(CPoint(10.5, 0), CPoint(10.5, 20));
     EXPECT_EQ(at(10, 5).red, 200);
-    EXPECT_NEAR(at(9, 5).red, 100, 2);
-    EXPECT_NEAR(at(11, 5).red, 100, 2);
+    if (qgtest::backEndBlendsLineEdges()) {
+        EXPECT_NEAR(at(9, 5).red, 100, 2);
+        EXPECT_NEAR(at(11, 5).red, 100, 2);
+    }
     EXPECT_EQ(at(10, 21).red, 0) << "butt end";
 
     context->setDrawMode(kAliasing);
