@@ -77,7 +77,7 @@ struct PopupMenuEntry {
 struct PopupMenuRequest {
     std::vector<PopupMenuEntry> entries;
     CPoint where; // frame coordinates of the menu's top-left corner
-    int currentIndex = -1; // the entry shown as current (ticked)
+    int currentIndex = -1; // the current entry; ticks come only from each entry's checked flag
     int entriesPerColumn = 0; // a new column starts after this many entries; 0 = one column
 };
 
