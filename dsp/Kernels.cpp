@@ -135,11 +135,11 @@ struct LocalState {
         const double detector = chunk.detector[i];
         envelopeFilter.setCoefficients({chunk.b0[i], chunk.b1[i], chunk.b0[i], chunk.a1[i], chunk.a2[i]});
         if (detector > envelope) {
-            envelope = envelopeFilter.stepHeld4(detector);
-            envelope = envelopeFilter.stepHeld4(detector);
-            envelope = envelopeFilter.step(detector);
+            envelope = envelopeFilter.stepSmoothHeld4(detector);
+            envelope = envelopeFilter.stepSmoothHeld4(detector);
+            envelope = envelopeFilter.stepSmooth(detector);
         }
-        envelope = envelopeFilter.step(detector);
+        envelope = envelopeFilter.stepSmooth(detector);
         if (std::isnan(envelope))
             envelope = 0;
         if (envelope < 0.001)
