@@ -101,13 +101,13 @@ inline CColor colorForBitmap(int id)
 // While alive, bitmaps load from this table instead of the module's resources.
 class ScopedBitmaps {
 public:
-    struct Spec {
+    struct Fill {
         int width;
         int height;
         CColor color;
     };
 
-    explicit ScopedBitmaps(std::map<int, Spec> table) : table(std::move(table))
+    explicit ScopedBitmaps(std::map<int, Fill> table) : table(std::move(table))
     {
         previous = platform::setBitmapLoaderHook([this](int id, PixelImage& out) {
             auto it = this->table.find(id);
@@ -122,7 +122,7 @@ public:
     ScopedBitmaps& operator=(const ScopedBitmaps&) = delete;
 
 private:
-    std::map<int, Spec> table;
+    std::map<int, Fill> table;
     platform::BitmapLoaderHook previous;
 };
 
