@@ -119,6 +119,13 @@ public:
         double x1, x2, y1, y2;
     };
     History history() const { return {x1, x2, y1, y2}; }
+    void setHistory(const History& h)
+    {
+        x1 = h.x1;
+        x2 = h.x2;
+        y1 = h.y1;
+        y2 = h.y2;
+    }
 
 private:
     double rate;

@@ -1,5 +1,6 @@
 #include "Kernels.h"
 
+#include "BiquadPair.h"
 #include "RatioCurves.h"
 
 #include <algorithm>
@@ -59,47 +60,52 @@ struct ChunkValues {
 // Block-local copy of the running state: keeps it in registers, since output stores could alias it.
 struct LocalState {
     explicit LocalState(const SignalPath& path)
-        : meterSmoother(path.meterSmoother), fastSmoother(path.fastSmoother), slowSmoother(path.slowSmoother),
-          envelopeFilter(path.envelopeFilter), highpassL(path.sidechainHighpassL),
-          highpassR(path.sidechainHighpassR), noise(path.noise), drive(path.drive), outputGain(path.outputGain),
-          denormalBias(path.denormalBias), envelope(path.envelope), envelopeRate(path.envelopeFilter.sampleRate()),
-          envelopeQ(path.envelopeFilter.q())
+        : meterSmoother(path.meterSmoother), envelopeFilter(path.envelopeFilter),
+          smoothers(path.fastSmoother, path.slowSmoother),
+          highpass(path.sidechainHighpassL, path.sidechainHighpassR), noise(path.noise),
+          glides{path.drive, path.outputGain}, denormalBias(path.denormalBias), envelope(path.envelope),
+          envelopeRate(path.envelopeFilter.sampleRate()), envelopeQ(path.envelopeFilter.q())
     {
     }
 
-    void storeInto(SignalPath& path) const
+    // The mono kernel leaves the right high-pass untouched.
+    void storeInto(SignalPath& path, bool stereo) const
     {
         path.meterSmoother = meterSmoother;
-        path.fastSmoother = fastSmoother;
-        path.slowSmoother = slowSmoother;
+        smoothers.storeHistoryInto(path.fastSmoother, path.slowSmoother);
         path.envelopeFilter = envelopeFilter;
         path.envelopeFilter.noteLowpassCutoff(lastCutoff);
-        path.sidechainHighpassL = highpassL;
-        path.sidechainHighpassR = highpassR;
+        if (stereo)
+            highpass.storeHistoryInto(path.sidechainHighpassL, path.sidechainHighpassR);
+        else
+            highpass.storeFirstHistoryInto(path.sidechainHighpassL);
         path.noise = noise;
-        path.drive = drive;
-        path.inverseDrive = 1 / drive;
-        path.outputGain = outputGain;
+        path.drive = glides[0];
+        path.inverseDrive = 1 / glides[0];
+        path.outputGain = glides[1];
         path.denormalBias = denormalBias;
         path.envelope = envelope;
     }
 
-    // Drive and output gain glide 0.1 % of the remaining distance per sample.
-    void glide(const WorkingValues& values, ChunkValues& chunk, int i)
+    // Drive and output gain (the two lanes) glide 0.1 % of the remaining distance per sample. Returns the drive.
+    double glide(const WorkingValues& values, ChunkValues& chunk, int i)
     {
         denormalBias = -denormalBias;
-        drive = drive + ((values.driveTarget.load(kRelaxed) - drive) * 0.001 + denormalBias);
-        outputGain = outputGain + ((values.outputGainTarget.load(kRelaxed) - outputGain) * 0.001 + denormalBias);
-        chunk.drive[i] = drive;
-        chunk.outputGain[i] = outputGain;
+        const DoublePair targets{values.driveTarget.load(kRelaxed), values.outputGainTarget.load(kRelaxed)};
+        glides = glides + ((targets - glides) * bothLanes(0.001) + bothLanes(denormalBias));
+        chunk.drive[i] = glides[0];
+        chunk.outputGain[i] = glides[1];
+        return glides[0];
     }
 
-    // The detector signal and its fast and slow smoothings, whose ratio sets the envelope's cutoff.
+    // The detector signal and its fast and slow smoothings (the two lanes), whose ratio sets the envelope's
+    // cutoff.
     void smoothDetector(double detector, const WorkingValues& values, ChunkValues& chunk, int i)
     {
         chunk.detector[i] = detector;
-        chunk.fast[i] = fastSmoother.step(detector);
-        chunk.slow[i] = slowSmoother.step(detector);
+        const DoublePair smoothed = smoothers.step(bothLanes(detector));
+        chunk.fast[i] = smoothed[0];
+        chunk.slow[i] = smoothed[1];
         chunk.timeConstant[i] = values.timeConstant.load(kRelaxed);
     }
 
@@ -151,9 +157,12 @@ struct LocalState {
         return g;
     }
 
-    Biquad meterSmoother, fastSmoother, slowSmoother, envelopeFilter, highpassL, highpassR;
+    Biquad meterSmoother, envelopeFilter;
+    BiquadPair smoothers;  // fast, slow
+    BiquadPair highpass;   // left, right
     NoiseGenerator noise;
-    double drive, outputGain, denormalBias, envelope;
+    DoublePair glides;     // drive, output gain
+    double denormalBias, envelope;
     double envelopeRate, envelopeQ;
     double lastCutoff = 0.0;
 };
@@ -173,16 +182,16 @@ void processStereoBlock(SignalPath& path, WorkingValues& values, const BlockChan
         const Sample* inLeft = channels.inLeft + start;
         const Sample* inRight = channels.inRight + start;
         for (int i = 0; i < count; ++i) {
-            state.glide(values, chunk, i);
-            const double left = readSample(inLeft[i]);
-            const double right = readSample(inRight[i]);
-            const double drivenLeft = state.noise.next() + left * state.drive;
-            const double drivenRight = state.noise.next() + right * state.drive;
-            chunk.drivenLeft[i] = drivenLeft;
-            chunk.drivenRight[i] = drivenRight;
-            const double highLeft = state.highpassL.step(drivenLeft);
-            const double highRight = state.highpassR.step(drivenRight);
-            state.smoothDetector((highRight * highRight + highLeft * highLeft) * 0.7071, values, chunk, i);
+            const double drive = state.glide(values, chunk, i);
+            const DoublePair input{readSample(inLeft[i]), readSample(inRight[i])};
+            const double noiseLeft = state.noise.next();
+            const double noiseRight = state.noise.next();
+            const DoublePair driven = DoublePair{noiseLeft, noiseRight} + input * bothLanes(drive);
+            chunk.drivenLeft[i] = driven[0];
+            chunk.drivenRight[i] = driven[1];
+            const DoublePair high = state.highpass.step(driven);
+            const DoublePair squares = high * high;
+            state.smoothDetector((squares[1] + squares[0]) * 0.7071, values, chunk, i);
         }
         state.envelopeCoefficients(chunk, count);
         Sample* outLeft = channels.outLeft + start;
@@ -199,7 +208,7 @@ void processStereoBlock(SignalPath& path, WorkingValues& values, const BlockChan
             outRight[i] = static_cast<Sample>(yRight * chunk.inverseDrive[i] * chunk.outputGain[i]);
         }
     }
-    state.storeInto(path);
+    state.storeInto(path, true);
 }
 
 template <typename Sample>
@@ -214,11 +223,13 @@ void processMonoBlock(SignalPath& path, WorkingValues& values, const BlockChanne
         const int count = std::min(kChunk, frames - start);
         const Sample* in = channels.inLeft + start;
         for (int i = 0; i < count; ++i) {
-            state.glide(values, chunk, i);
+            const double drive = state.glide(values, chunk, i);
             const double x = readSample(in[i]);
-            const double driven = state.noise.next() + x * state.drive;
+            const double driven = state.noise.next() + x * drive;
             chunk.drivenLeft[i] = driven;
-            state.smoothDetector(std::fabs(state.highpassL.step(driven)), values, chunk, i);
+            // The right lane runs idle and is never stored back.
+            const DoublePair high = state.highpass.step(DoublePair{driven, 0.0});
+            state.smoothDetector(std::fabs(high[0]), values, chunk, i);
         }
         state.envelopeCoefficients(chunk, count);
         Sample* outLeft = channels.outLeft + start;
@@ -232,7 +243,7 @@ void processMonoBlock(SignalPath& path, WorkingValues& values, const BlockChanne
             outRight[i] = out;
         }
     }
-    state.storeInto(path);
+    state.storeInto(path, false);
 }
 
 template <typename Sample>
