@@ -13,9 +13,10 @@ namespace {
 constexpr auto kRelaxed = std::memory_order_relaxed;
 
 // Samples per pass. Each sample's arithmetic is the same as one sample after the other; the passes only
-// separate the work that does not wait for the envelope (glides, detector filters, cutoff, trigonometry,
-// coefficients) from the envelope and the curve, so that the detector recursions run without library calls
-// in between and the element-wise work of many samples compiles to packed arithmetic.
+// separate the recursions (glides, detector filters, envelope, meter) from the library calls and the
+// element-wise work (cutoff, trigonometry, coefficients, curve, outputs). The recursions then run without
+// calls in between, with their state in registers, and the element-wise work of many samples compiles to
+// packed arithmetic.
 constexpr int kChunk = 64;
 
 // Non-numeric input (NaN, and infinities, which would poison the detector history until the next resume)
@@ -55,26 +56,29 @@ struct ChunkValues {
     double drive[kChunk];
     double inverseDrive[kChunk];
     double outputGain[kChunk];
+    double envelope[kChunk];
+    double level[kChunk];
+    double arctangent[kChunk];
+    double hyperbolic[kChunk];
+    double gain[kChunk];
+    int ratio[kChunk];
+    int mode[kChunk];
 };
 
-// Block-local copy of the running state: keeps it in registers, since output stores could alias it.
-struct LocalState {
-    explicit LocalState(const SignalPath& path)
-        : meterSmoother(path.meterSmoother), envelopeFilter(path.envelopeFilter),
-          smoothers(path.fastSmoother, path.slowSmoother),
-          highpass(path.sidechainHighpassL, path.sidechainHighpassR), noise(path.noise),
-          glides{path.drive, path.outputGain}, denormalBias(path.denormalBias), envelope(path.envelope),
-          envelopeRate(path.envelopeFilter.sampleRate()), envelopeQ(path.envelopeFilter.q())
+// Glides, noise, side-chain high-passes and the fast and slow smoothers. Each pass works on a local copy so
+// that the recursions stay in registers (the output buffers could otherwise alias the state).
+struct Detector {
+    explicit Detector(const SignalPath& path)
+        : highpass(path.sidechainHighpassL, path.sidechainHighpassR),
+          smoothers(path.fastSmoother, path.slowSmoother), noise(path.noise), glides{path.drive, path.outputGain},
+          denormalBias(path.denormalBias)
     {
     }
 
     // The mono kernel leaves the right high-pass untouched.
     void storeInto(SignalPath& path, bool stereo) const
     {
-        path.meterSmoother = meterSmoother;
         smoothers.storeHistoryInto(path.fastSmoother, path.slowSmoother);
-        path.envelopeFilter = envelopeFilter;
-        path.envelopeFilter.noteLowpassCutoff(lastCutoff);
         if (stereo)
             highpass.storeHistoryInto(path.sidechainHighpassL, path.sidechainHighpassR);
         else
@@ -84,88 +88,196 @@ struct LocalState {
         path.inverseDrive = 1 / glides[0];
         path.outputGain = glides[1];
         path.denormalBias = denormalBias;
-        path.envelope = envelope;
     }
 
     // Drive and output gain (the two lanes) glide 0.1 % of the remaining distance per sample. Returns the drive.
-    double glide(const WorkingValues& values, ChunkValues& chunk, int i)
+    double glide(const WorkingValues& values, ChunkValues& c, int i)
     {
         denormalBias = -denormalBias;
         const DoublePair targets{values.driveTarget.load(kRelaxed), values.outputGainTarget.load(kRelaxed)};
         glides = glides + ((targets - glides) * bothLanes(0.001) + bothLanes(denormalBias));
-        chunk.drive[i] = glides[0];
-        chunk.outputGain[i] = glides[1];
+        c.drive[i] = glides[0];
+        c.outputGain[i] = glides[1];
         return glides[0];
     }
 
     // The detector signal and its fast and slow smoothings (the two lanes), whose ratio sets the envelope's
     // cutoff.
-    void smoothDetector(double detector, const WorkingValues& values, ChunkValues& chunk, int i)
+    void smooth(double detector, const WorkingValues& values, ChunkValues& c, int i)
     {
-        chunk.detector[i] = detector;
+        c.detector[i] = detector;
         const DoublePair smoothed = smoothers.step(bothLanes(detector));
-        chunk.fast[i] = smoothed[0];
-        chunk.slow[i] = smoothed[1];
-        chunk.timeConstant[i] = values.timeConstant.load(kRelaxed);
+        c.fast[i] = smoothed[0];
+        c.slow[i] = smoothed[1];
+        c.timeConstant[i] = values.timeConstant.load(kRelaxed);
     }
 
-    // The envelope filter's cutoff follows the rise ratio of the fast and the slow smoothing; its low-pass
-    // coefficients, bounded to 0.001 Hz .. 0.499 x rate. Element-wise over the chunk.
-    void envelopeCoefficients(ChunkValues& c, int frames)
+    // Both channels' powers, summed: one envelope for both.
+    template <typename Sample>
+    void runStereo(const WorkingValues& values, const Sample* inLeft, const Sample* inRight, ChunkValues& c,
+                   int frames)
     {
+        Detector s = *this;
         for (int i = 0; i < frames; ++i) {
-            c.inverseDrive[i] = 1 / c.drive[i];
-            const double rise = 0.2 * std::max(c.fast[i], 1e-6) / std::max(c.slow[i], 1e-6);
-            const double f = (4 * rise / (rise + 1) + 0.1) * 0.7 / c.timeConstant[i];
-            c.cutoff[i] = f;
-            c.omega[i] = Biquad::lowpassAngle(f, envelopeRate);
+            const double drive = s.glide(values, c, i);
+            const DoublePair input{readSample(inLeft[i]), readSample(inRight[i])};
+            const double noiseLeft = s.noise.next();
+            const double noiseRight = s.noise.next();
+            const DoublePair driven = DoublePair{noiseLeft, noiseRight} + input * bothLanes(drive);
+            c.drivenLeft[i] = driven[0];
+            c.drivenRight[i] = driven[1];
+            const DoublePair high = s.highpass.step(driven);
+            const DoublePair squares = high * high;
+            s.smooth((squares[1] + squares[0]) * 0.7071, values, c, i);
         }
-        for (int i = 0; i < frames; ++i) {
-            c.cosine[i] = std::cos(c.omega[i]);
-            c.sine[i] = std::sin(c.omega[i]);
-        }
-        for (int i = 0; i < frames; ++i) {
-            const Biquad::Coefficients k = Biquad::lowpassFromAngle(c.cosine[i], c.sine[i], envelopeQ);
-            c.b0[i] = k.b0;
-            c.b1[i] = k.b1;
-            c.a1[i] = k.a1;
-            c.a2[i] = k.a2;
-        }
-        lastCutoff = c.cutoff[frames - 1];
+        *this = s;
     }
 
-    // The envelope, then the curve's gain for it, which is also published to the meter. While the detector
-    // is above the envelope the filter advances ten steps per sample: a ten-fold attack.
-    double gain(const ChunkValues& chunk, int i, const WorkingValues& values, std::atomic<double>& meterGain)
+    // The left channel's rectified amplitude.
+    template <typename Sample>
+    void runMono(const WorkingValues& values, const Sample* in, ChunkValues& c, int frames)
     {
-        const double detector = chunk.detector[i];
-        envelopeFilter.setCoefficients({chunk.b0[i], chunk.b1[i], chunk.b0[i], chunk.a1[i], chunk.a2[i]});
-        if (detector > envelope) {
-            envelope = envelopeFilter.stepSmoothHeld4(detector);
-            envelope = envelopeFilter.stepSmoothHeld4(detector);
-            envelope = envelopeFilter.stepSmooth(detector);
+        Detector s = *this;
+        for (int i = 0; i < frames; ++i) {
+            const double drive = s.glide(values, c, i);
+            const double x = readSample(in[i]);
+            const double driven = s.noise.next() + x * drive;
+            c.drivenLeft[i] = driven;
+            // The right lane runs idle and is never stored back.
+            const DoublePair high = s.highpass.step(DoublePair{driven, 0.0});
+            s.smooth(std::fabs(high[0]), values, c, i);
         }
-        envelope = envelopeFilter.stepSmooth(detector);
-        if (std::isnan(envelope))
-            envelope = 0;
-        if (envelope < 0.001)
-            envelope = 0.001;
-        double g = curveGain(values.ratioIndex.load(kRelaxed), std::sqrt(envelope));
-        if (std::isnan(g))
-            g = 0;
-        meterGain.store(meterSmoother.step(g), kRelaxed);
-        return g;
+        *this = s;
     }
 
-    Biquad meterSmoother, envelopeFilter;
-    BiquadPair smoothers;  // fast, slow
-    BiquadPair highpass;   // left, right
+    BiquadPair highpass;  // left, right
+    BiquadPair smoothers; // fast, slow
     NoiseGenerator noise;
-    DoublePair glides;     // drive, output gain
-    double denormalBias, envelope;
-    double envelopeRate, envelopeQ;
-    double lastCutoff = 0.0;
+    DoublePair glides;    // drive, output gain
+    double denormalBias;
 };
+
+// The envelope filter's cutoff follows the rise ratio of the fast and the slow smoothing; its low-pass
+// coefficients, bounded to 0.001 Hz .. 0.499 x rate. Element-wise over the chunk; returns the last cutoff.
+double envelopeCoefficients(ChunkValues& c, int frames, double rate, double q)
+{
+    for (int i = 0; i < frames; ++i) {
+        c.inverseDrive[i] = 1 / c.drive[i];
+        const double rise = 0.2 * std::max(c.fast[i], 1e-6) / std::max(c.slow[i], 1e-6);
+        const double f = (4 * rise / (rise + 1) + 0.1) * 0.7 / c.timeConstant[i];
+        c.cutoff[i] = f;
+        c.omega[i] = Biquad::lowpassAngle(f, rate);
+    }
+    for (int i = 0; i < frames; ++i) {
+        c.cosine[i] = std::cos(c.omega[i]);
+        c.sine[i] = std::sin(c.omega[i]);
+    }
+    for (int i = 0; i < frames; ++i) {
+        const Biquad::Coefficients k = Biquad::lowpassFromAngle(c.cosine[i], c.sine[i], q);
+        c.b0[i] = k.b0;
+        c.b1[i] = k.b1;
+        c.a1[i] = k.a1;
+        c.a2[i] = k.a2;
+    }
+    return c.cutoff[frames - 1];
+}
+
+// The envelope of each sample, floored at 0.001. While the detector is above the envelope the filter
+// advances ten steps per sample: a ten-fold attack. Also reads the ratio step each sample uses.
+void envelopes(Biquad& envelopeFilter, double& envelope, const WorkingValues& values, ChunkValues& c, int frames)
+{
+    Biquad filter = envelopeFilter;
+    double value = envelope;
+    for (int i = 0; i < frames; ++i) {
+        const double detector = c.detector[i];
+        filter.setCoefficients({c.b0[i], c.b1[i], c.b0[i], c.a1[i], c.a2[i]});
+        if (detector > value) {
+            value = filter.stepSmoothHeld4(detector);
+            value = filter.stepSmoothHeld4(detector);
+            value = filter.stepSmooth(detector);
+        }
+        value = filter.stepSmooth(detector);
+        if (std::isnan(value))
+            value = 0;
+        if (value < 0.001)
+            value = 0.001;
+        c.envelope[i] = value;
+        c.ratio[i] = values.ratioIndex.load(kRelaxed);
+    }
+    envelopeFilter = filter;
+    envelope = value;
+}
+
+// Curve gains of one ratio step for a run of levels: the library terms first, then the rest element-wise.
+template <int Step>
+void curveRun(ChunkValues& c, int frames)
+{
+    if constexpr (curveUsesArctangent(Step)) {
+        for (int i = 0; i < frames; ++i)
+            c.arctangent[i] = 1.2 * c.level[i];
+        for (int i = 0; i < frames; ++i)
+            c.arctangent[i] = std::atan(c.arctangent[i]);
+    }
+    if constexpr (curveUsesHyperbolic(Step)) {
+        for (int i = 0; i < frames; ++i)
+            c.hyperbolic[i] = std::tanh(c.level[i]);
+    }
+    for (int i = 0; i < frames; ++i) {
+        const double arctangent = curveUsesArctangent(Step) ? c.arctangent[i] : 0.0;
+        const double hyperbolic = curveUsesHyperbolic(Step) ? c.hyperbolic[i] : 0.0;
+        c.gain[i] = curveFromTerms(Step, c.level[i], arctangent, hyperbolic);
+    }
+}
+
+// The curve's gain for each sample's envelope, with the ratio step read for that sample; NaN becomes 0.
+void curveGains(ChunkValues& c, int frames)
+{
+    for (int i = 0; i < frames; ++i)
+        c.level[i] = std::sqrt(c.envelope[i]);
+    const int step = c.ratio[0];
+    const bool oneStep = std::all_of(c.ratio, c.ratio + frames, [step](int r) { return r == step; });
+    switch (oneStep ? step : -1) {
+    case 0: curveRun<0>(c, frames); break;
+    case 1: curveRun<1>(c, frames); break;
+    case 2: curveRun<2>(c, frames); break;
+    case 3: curveRun<3>(c, frames); break;
+    case 4: curveRun<4>(c, frames); break;
+    case 5: curveRun<5>(c, frames); break;
+    case 6: curveRun<6>(c, frames); break;
+    default:
+        // The step changed within the chunk, or is out of range: curveGain clamps each one.
+        for (int i = 0; i < frames; ++i)
+            c.gain[i] = curveGain(c.ratio[i], c.level[i]);
+    }
+    for (int i = 0; i < frames; ++i)
+        c.gain[i] = std::isnan(c.gain[i]) ? 0.0 : c.gain[i];
+}
+
+// Publishes each gain to the meter and reads the mode each sample uses; true if none is Valve.
+bool meterAndModes(Biquad& meterSmoother, std::atomic<double>& meterGain, const WorkingValues& values,
+                   ChunkValues& c, int frames)
+{
+    Biquad smoother = meterSmoother;
+    bool clearOnly = true;
+    for (int i = 0; i < frames; ++i) {
+        meterGain.store(smoother.step(c.gain[i]), kRelaxed);
+        c.mode[i] = values.processMode.load(kRelaxed);
+        clearOnly = clearOnly && c.mode[i] != kModeValve;
+    }
+    meterSmoother = smoother;
+    return clearOnly;
+}
+
+// Everything after the detector: cutoff and coefficients, envelope, curve, meter. Leaves each sample's gain
+// and mode in the chunk.
+bool gainsAndModes(SignalPath& path, const WorkingValues& values, ChunkValues& c, int frames)
+{
+    const double cutoff = envelopeCoefficients(c, frames, path.envelopeFilter.sampleRate(), path.envelopeFilter.q());
+    envelopes(path.envelopeFilter, path.envelope, values, c, frames);
+    path.envelopeFilter.noteLowpassCutoff(cutoff);
+    curveGains(c, frames);
+    return meterAndModes(path.meterSmoother, path.meterGain, values, c, frames);
+}
 
 } // namespace
 
@@ -175,32 +287,27 @@ void processStereoBlock(SignalPath& path, WorkingValues& values, const BlockChan
     const ValveScale scale = valveScaleFor(clampRatioIndex(values));
     if (frames <= 0)
         return;
-    LocalState state(path);
+    Detector detector(path);
     ChunkValues chunk;
     for (int start = 0; start < frames; start += kChunk) {
         const int count = std::min(kChunk, frames - start);
-        const Sample* inLeft = channels.inLeft + start;
-        const Sample* inRight = channels.inRight + start;
-        for (int i = 0; i < count; ++i) {
-            const double drive = state.glide(values, chunk, i);
-            const DoublePair input{readSample(inLeft[i]), readSample(inRight[i])};
-            const double noiseLeft = state.noise.next();
-            const double noiseRight = state.noise.next();
-            const DoublePair driven = DoublePair{noiseLeft, noiseRight} + input * bothLanes(drive);
-            chunk.drivenLeft[i] = driven[0];
-            chunk.drivenRight[i] = driven[1];
-            const DoublePair high = state.highpass.step(driven);
-            const DoublePair squares = high * high;
-            state.smoothDetector((squares[1] + squares[0]) * 0.7071, values, chunk, i);
-        }
-        state.envelopeCoefficients(chunk, count);
+        detector.runStereo(values, channels.inLeft + start, channels.inRight + start, chunk, count);
+        const bool clearOnly = gainsAndModes(path, values, chunk, count);
         Sample* outLeft = channels.outLeft + start;
         Sample* outRight = channels.outRight + start;
+        if (clearOnly) {
+            for (int i = 0; i < count; ++i) {
+                const double yLeft = chunk.gain[i] * chunk.drivenLeft[i];
+                const double yRight = chunk.gain[i] * chunk.drivenRight[i];
+                outLeft[i] = static_cast<Sample>(yLeft * chunk.inverseDrive[i] * chunk.outputGain[i]);
+                outRight[i] = static_cast<Sample>(yRight * chunk.inverseDrive[i] * chunk.outputGain[i]);
+            }
+            continue;
+        }
         for (int i = 0; i < count; ++i) {
-            const double g = state.gain(chunk, i, values, path.meterGain);
-            double yLeft = g * chunk.drivenLeft[i];
-            double yRight = g * chunk.drivenRight[i];
-            if (values.processMode.load(kRelaxed) == kModeValve) {
+            double yLeft = chunk.gain[i] * chunk.drivenLeft[i];
+            double yRight = chunk.gain[i] * chunk.drivenRight[i];
+            if (chunk.mode[i] == kModeValve) {
                 yLeft = valveShape(yLeft, scale);
                 yRight = valveShape(yRight, scale);
             }
@@ -208,7 +315,7 @@ void processStereoBlock(SignalPath& path, WorkingValues& values, const BlockChan
             outRight[i] = static_cast<Sample>(yRight * chunk.inverseDrive[i] * chunk.outputGain[i]);
         }
     }
-    state.storeInto(path, true);
+    detector.storeInto(path, true);
 }
 
 template <typename Sample>
@@ -217,33 +324,24 @@ void processMonoBlock(SignalPath& path, WorkingValues& values, const BlockChanne
     const ValveScale scale = valveScaleFor(clampRatioIndex(values));
     if (frames <= 0)
         return;
-    LocalState state(path);
+    Detector detector(path);
     ChunkValues chunk;
     for (int start = 0; start < frames; start += kChunk) {
         const int count = std::min(kChunk, frames - start);
-        const Sample* in = channels.inLeft + start;
-        for (int i = 0; i < count; ++i) {
-            const double drive = state.glide(values, chunk, i);
-            const double x = readSample(in[i]);
-            const double driven = state.noise.next() + x * drive;
-            chunk.drivenLeft[i] = driven;
-            // The right lane runs idle and is never stored back.
-            const DoublePair high = state.highpass.step(DoublePair{driven, 0.0});
-            state.smoothDetector(std::fabs(high[0]), values, chunk, i);
-        }
-        state.envelopeCoefficients(chunk, count);
+        detector.runMono(values, channels.inLeft + start, chunk, count);
+        gainsAndModes(path, values, chunk, count);
         Sample* outLeft = channels.outLeft + start;
         Sample* outRight = channels.outRight + start;
         for (int i = 0; i < count; ++i) {
-            double y = state.gain(chunk, i, values, path.meterGain) * chunk.drivenLeft[i];
-            if (values.processMode.load(kRelaxed) == kModeValve)
+            double y = chunk.gain[i] * chunk.drivenLeft[i];
+            if (chunk.mode[i] == kModeValve)
                 y = valveShape(y, scale);
             const Sample out = static_cast<Sample>(y * chunk.inverseDrive[i] * chunk.outputGain[i]);
             outLeft[i] = out;
             outRight[i] = out;
         }
     }
-    state.storeInto(path, false);
+    detector.storeInto(path, false);
 }
 
 template <typename Sample>

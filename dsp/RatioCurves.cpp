@@ -28,24 +28,10 @@ ValveScale valveScaleFor(int ratioIndex)
 
 double curveGain(int ratioIndex, double x)
 {
-    // G2..G6 are transfer curves (output level) divided by the level.
-    switch (clampRatio(ratioIndex)) {
-    case 0:
-        return 0.6 / (1 + 0.4 * x) + 0.4;
-    case 1:
-        return 0.8 / (1 + 0.4 * x) + 0.2;
-    case 2:
-        return (0.3 * (0.92 * std::atan(1.2 * x) / 1.2 + 0.08 * x) + 0.7 * (0.9 * x / (1 + 0.35 * x) + 0.1 * x)) / x;
-    case 3:
-        return (0.65 * (0.95 * std::atan(1.2 * x) / 1.2 + 0.05 * x) + 0.35 * (0.95 * x / (1 + 0.35 * x) + 0.05 * x)) /
-               x;
-    case 4:
-        return (0.97 * std::atan(1.2 * x) / 1.2 + 0.03 * x) / x;
-    case 5:
-        return (0.5 * (0.982 * std::atan(1.2 * x) / 1.2 + 0.018 * x) + 0.5 * (0.982 * std::tanh(x) + 0.018 * x)) / x;
-    default:
-        return (0.99 * std::tanh(x) + 0.01 * x) / x;
-    }
+    const int step = clampRatio(ratioIndex);
+    const double arctangent = curveUsesArctangent(step) ? std::atan(1.2 * x) : 0.0;
+    const double hyperbolic = curveUsesHyperbolic(step) ? std::tanh(x) : 0.0;
+    return curveFromTerms(step, x, arctangent, hyperbolic);
 }
 
 double valveShape(double y, double sIn, double sOut)

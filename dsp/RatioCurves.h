@@ -16,6 +16,38 @@ ValveScale valveScaleFor(int ratioIndex);
 // Gain (1 at level 0, below 1 above) of curve G0..G6 for a detector level; ratioIndex is clamped to 0..6.
 double curveGain(int ratioIndex, double level);
 
+// The library terms of the curves, so that a caller can evaluate them for many levels before the rest:
+// arctangent = atan(1.2 x) for G2..G5, hyperbolic = tanh(x) for G5 and G6. Other steps ignore the terms.
+constexpr bool curveUsesArctangent(int step)
+{
+    return step >= 2 && step <= 5;
+}
+constexpr bool curveUsesHyperbolic(int step)
+{
+    return step >= 5;
+}
+
+// G2..G6 are transfer curves (output level) divided by the level. step must be 0..6.
+inline double curveFromTerms(int step, double x, double arctangent, double hyperbolic)
+{
+    switch (step) {
+    case 0:
+        return 0.6 / (1 + 0.4 * x) + 0.4;
+    case 1:
+        return 0.8 / (1 + 0.4 * x) + 0.2;
+    case 2:
+        return (0.3 * (0.92 * arctangent / 1.2 + 0.08 * x) + 0.7 * (0.9 * x / (1 + 0.35 * x) + 0.1 * x)) / x;
+    case 3:
+        return (0.65 * (0.95 * arctangent / 1.2 + 0.05 * x) + 0.35 * (0.95 * x / (1 + 0.35 * x) + 0.05 * x)) / x;
+    case 4:
+        return (0.97 * arctangent / 1.2 + 0.03 * x) / x;
+    case 5:
+        return (0.5 * (0.982 * arctangent / 1.2 + 0.018 * x) + 0.5 * (0.982 * hyperbolic + 0.018 * x)) / x;
+    default:
+        return (0.99 * hyperbolic + 0.01 * x) / x;
+    }
+}
+
 // Arctangent for the positive half-wave, hyperbolic tangent for the negative one (and for NaN).
 double valveShape(double y, double sIn, double sOut);
 inline double valveShape(double y, ValveScale scale)
