@@ -161,8 +161,13 @@ struct Detector {
 // coefficients, bounded to 0.001 Hz .. 0.499 x rate. Element-wise over the chunk; returns the last cutoff.
 double envelopeCoefficients(ChunkValues& c, int frames, double rate, double q)
 {
+    // Once the drive has settled it repeats exactly, and so does its inverse.
+    if (std::all_of(c.drive, c.drive + frames, [&](double d) { return d == c.drive[0]; }))
+        std::fill(c.inverseDrive, c.inverseDrive + frames, 1 / c.drive[0]);
+    else
+        for (int i = 0; i < frames; ++i)
+            c.inverseDrive[i] = 1 / c.drive[i];
     for (int i = 0; i < frames; ++i) {
-        c.inverseDrive[i] = 1 / c.drive[i];
         const double rise = 0.2 * std::max(c.fast[i], 1e-6) / std::max(c.slow[i], 1e-6);
         const double f = (4 * rise / (rise + 1) + 0.1) * 0.7 / c.timeConstant[i];
         c.cutoff[i] = f;
@@ -260,7 +265,7 @@ bool meterAndModes(Biquad& meterSmoother, std::atomic<double>& meterGain, const 
     Biquad smoother = meterSmoother;
     bool clearOnly = true;
     for (int i = 0; i < frames; ++i) {
-        meterGain.store(smoother.step(c.gain[i]), kRelaxed);
+        meterGain.store(smoother.stepSmooth(c.gain[i]), kRelaxed);
         c.mode[i] = values.processMode.load(kRelaxed);
         clearOnly = clearOnly && c.mode[i] != kModeValve;
     }
