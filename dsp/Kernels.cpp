@@ -19,6 +19,17 @@ constexpr auto kRelaxed = std::memory_order_relaxed;
 // packed arithmetic.
 constexpr int kChunk = 64;
 
+// The element-wise passes come in a second build for 256-bit AVX, picked by the loader on CPUs that have
+// it: packed IEEE arithmetic gives the same bits at any width, and twice the divisions per instruction.
+// Only with ELF's load-time selection; the Windows builds stay with SSE2.
+#if defined(__x86_64__) && defined(__ELF__)
+#define QG_WIDE_VECTORS __attribute__((target_clones("avx", "default")))
+#define QG_INLINE_INTO_CLONES __attribute__((always_inline)) inline
+#else
+#define QG_WIDE_VECTORS
+#define QG_INLINE_INTO_CLONES inline
+#endif
+
 // Non-numeric input (NaN, and infinities, which would poison the detector history until the next resume)
 // is read as silence.
 template <typename Sample>
@@ -159,7 +170,7 @@ struct Detector {
 
 // The envelope filter's cutoff follows the rise ratio of the fast and the slow smoothing; its low-pass
 // coefficients, bounded to 0.001 Hz .. 0.499 x rate. Element-wise over the chunk; returns the last cutoff.
-double envelopeCoefficients(ChunkValues& c, int frames, double rate, double q)
+QG_WIDE_VECTORS double envelopeCoefficients(ChunkValues& c, int frames, double rate, double q)
 {
     // Once the drive has settled it repeats exactly, and so does its inverse.
     if (std::all_of(c.drive, c.drive + frames, [&](double d) { return d == c.drive[0]; }))
@@ -215,7 +226,7 @@ void envelopes(Biquad& envelopeFilter, double& envelope, const WorkingValues& va
 
 // Curve gains of one ratio step for a run of levels: the library terms first, then the rest element-wise.
 template <int Step>
-void curveRun(ChunkValues& c, int frames)
+QG_INLINE_INTO_CLONES void curveRun(ChunkValues& c, int frames)
 {
     if constexpr (curveUsesArctangent(Step)) {
         for (int i = 0; i < frames; ++i)
@@ -235,7 +246,7 @@ void curveRun(ChunkValues& c, int frames)
 }
 
 // The curve's gain for each sample's envelope, with the ratio step read for that sample; NaN becomes 0.
-void curveGains(ChunkValues& c, int frames)
+QG_WIDE_VECTORS void curveGains(ChunkValues& c, int frames)
 {
     for (int i = 0; i < frames; ++i)
         c.level[i] = std::sqrt(c.envelope[i]);
