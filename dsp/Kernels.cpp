@@ -39,6 +39,15 @@ inline double readSample(Sample value)
     return std::isfinite(x) ? x : 0.0;
 }
 
+// Both channels' samples at once: x - x is 0 for finite x and NaN otherwise.
+template <typename Sample>
+inline DoublePair readSamples(Sample left, Sample right)
+{
+    const DoublePair x{static_cast<double>(left), static_cast<double>(right)};
+    const DoublePair zeroIfFinite = x - x;
+    return zeroIfFinite == zeroIfFinite ? x : bothLanes(0.0);
+}
+
 // Clamps the shared ratio step at block start and returns it; writes back only a changed value so that a
 // concurrent parameter change is not overwritten with a stale one.
 int clampRatioIndex(WorkingValues& values)
@@ -131,7 +140,7 @@ struct Detector {
         Detector s = *this;
         for (int i = 0; i < frames; ++i) {
             const double drive = s.glide(values, c, i);
-            const DoublePair input{readSample(inLeft[i]), readSample(inRight[i])};
+            const DoublePair input = readSamples(inLeft[i], inRight[i]);
             const double noiseLeft = s.noise.next();
             const double noiseRight = s.noise.next();
             const DoublePair driven = DoublePair{noiseLeft, noiseRight} + input * bothLanes(drive);
