@@ -1,5 +1,6 @@
 // The filter section: measured responses, bounds, held steps and the flush.
 #include "Biquad.h"
+#include "BiquadPair.h"
 
 #include <gtest/gtest.h>
 
@@ -192,6 +193,31 @@ TEST(Biquad, SmoothStepsMatchSteps)
         ASSERT_TRUE(sameBits(a, b)) << i;
         ASSERT_TRUE(sameState(smooth, plain)) << i;
     }
+}
+
+// Two different sections in the lanes of one pair give the bits of each section stepped alone: through a
+// loud passage, a decay into the flush's range, and non-numeric input in one lane only.
+TEST(BiquadPair, EachLaneMatchesItsSectionSteppedAlone)
+{
+    Biquad first(44100.0, Biquad::kHighpass, 40.0, 0.3);
+    Biquad second(44100.0, Biquad::kLowpass, 2.0, 0.5);
+    first.step(0.25);
+    second.step(-0.5);
+    dsp::BiquadPair pair(first, second);
+    for (int i = 0; i < 30000; ++i) {
+        const double x = i < 3000 ? std::sin(i * 0.01) * 4.0 : (i < 29000 ? 0.0 : NAN);
+        const double w = i < 3000 ? (i % 5) * 0.2 - 0.3 : 0.0;
+        const dsp::DoublePair y = pair.step(dsp::DoublePair{x, w});
+        ASSERT_TRUE(sameBits(y[0], first.step(x))) << i;
+        ASSERT_TRUE(sameBits(y[1], second.step(w))) << i;
+    }
+    EXPECT_FALSE(isSubnormal(second.history().y1));
+    Biquad firstBack = first, secondBack = second;
+    firstBack.reset();
+    secondBack.reset();
+    pair.storeHistoryInto(firstBack, secondBack);
+    EXPECT_TRUE(sameState(firstBack, first));
+    EXPECT_TRUE(sameState(secondBack, second));
 }
 
 TEST(Biquad, LongSilenceNeverGoesDenormal)

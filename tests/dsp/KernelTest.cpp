@@ -140,6 +140,19 @@ TEST_F(KernelFixture, MonoOutputsAreIdenticalInBothTypes)
     EXPECT_EQ(std::memcmp(leftF.data(), rightF.data(), leftF.size() * sizeof(float)), 0);
 }
 
+// The mono kernel steps only the left side-chain high-pass; the right one keeps its history for stereo.
+TEST_F(KernelFixture, MonoLeavesTheRightHighpassUntouched)
+{
+    std::vector<double> left = sine(200.0, 0.5, 1000), right = sine(90.0, 0.4, 1000);
+    stereo(left, right);
+    const dsp::Biquad::History before = path.sidechainHighpassR.history();
+    std::vector<double> in = sine(300.0, 0.7, 4096), outLeft(in.size()), outRight(in.size());
+    mono(in, outLeft, outRight);
+    const dsp::Biquad::History after = path.sidechainHighpassR.history();
+    EXPECT_EQ(std::memcmp(&before, &after, sizeof before), 0);
+    EXPECT_NE(path.sidechainHighpassL.history().x1, 0.0);
+}
+
 TEST_F(KernelFixture, FloatVariantRoundsTheDoubleResultOnce)
 {
     values.driveTarget = 8.0;
