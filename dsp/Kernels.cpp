@@ -81,6 +81,9 @@ struct ChunkValues {
     double arctangent[kChunk];
     double hyperbolic[kChunk];
     double gain[kChunk];
+    double shapedLeft[kChunk];
+    double shapedRight[kChunk];
+    double valveTerm[kChunk];
     int ratio[kChunk];
     int mode[kChunk];
 };
@@ -278,24 +281,53 @@ QG_WIDE_VECTORS void curveGains(ChunkValues& c, int frames)
         c.gain[i] = std::isnan(c.gain[i]) ? 0.0 : c.gain[i];
 }
 
-// Publishes each gain to the meter and reads the mode each sample uses; true if none is Valve.
-bool meterAndModes(Biquad& meterSmoother, std::atomic<double>& meterGain, const WorkingValues& values,
-                   ChunkValues& c, int frames)
+// Publishes each gain to the meter and reads the mode each sample uses; returns how many are Valve.
+int meterAndModes(Biquad& meterSmoother, std::atomic<double>& meterGain, const WorkingValues& values,
+                  ChunkValues& c, int frames)
 {
     Biquad smoother = meterSmoother;
-    bool clearOnly = true;
+    int valveSamples = 0;
     for (int i = 0; i < frames; ++i) {
         meterGain.store(smoother.stepSmooth(c.gain[i]), kRelaxed);
         c.mode[i] = values.processMode.load(kRelaxed);
-        clearOnly = clearOnly && c.mode[i] != kModeValve;
+        valveSamples += c.mode[i] == kModeValve;
     }
     meterSmoother = smoother;
-    return clearOnly;
+    return valveSamples;
+}
+
+// One channel's driven samples times the gain, then the valve stage where the sample's mode is Valve. A
+// chunk wholly in Valve does the stage's arithmetic element-wise around one library call per sample.
+QG_WIDE_VECTORS void shapeChannel(const double* driven, double* shaped, ChunkValues& c, int frames,
+                                  int valveSamples, ValveScale scale)
+{
+    for (int i = 0; i < frames; ++i)
+        shaped[i] = c.gain[i] * driven[i];
+    if (valveSamples == frames) {
+        for (int i = 0; i < frames; ++i)
+            c.valveTerm[i] = valveArgument(shaped[i], scale.in);
+        for (int i = 0; i < frames; ++i)
+            c.valveTerm[i] = shaped[i] >= 0 ? std::atan(c.valveTerm[i]) : std::tanh(c.valveTerm[i]);
+        for (int i = 0; i < frames; ++i)
+            shaped[i] = valveFromTerm(shaped[i], c.valveTerm[i], scale.out);
+    } else if (valveSamples > 0) {
+        for (int i = 0; i < frames; ++i)
+            if (c.mode[i] == kModeValve)
+                shaped[i] = valveShape(shaped[i], scale);
+    }
+}
+
+// Drive compensation and output gain, in this order; the float variant rounds once, when storing.
+template <typename Sample>
+void writeOutput(const double* shaped, const ChunkValues& c, int frames, Sample* out)
+{
+    for (int i = 0; i < frames; ++i)
+        out[i] = static_cast<Sample>(shaped[i] * c.inverseDrive[i] * c.outputGain[i]);
 }
 
 // Everything after the detector: cutoff and coefficients, envelope, curve, meter. Leaves each sample's gain
-// and mode in the chunk.
-bool gainsAndModes(SignalPath& path, const WorkingValues& values, ChunkValues& c, int frames)
+// and mode in the chunk and returns how many samples are in Valve.
+int gainsAndModes(SignalPath& path, const WorkingValues& values, ChunkValues& c, int frames)
 {
     const double cutoff = envelopeCoefficients(c, frames, path.envelopeFilter.sampleRate(), path.envelopeFilter.q());
     envelopes(path.envelopeFilter, path.envelope, values, c, frames);
@@ -317,28 +349,12 @@ void processStereoBlock(SignalPath& path, WorkingValues& values, const BlockChan
     for (int start = 0; start < frames; start += kChunk) {
         const int count = std::min(kChunk, frames - start);
         detector.runStereo(values, channels.inLeft + start, channels.inRight + start, chunk, count);
-        const bool clearOnly = gainsAndModes(path, values, chunk, count);
-        Sample* outLeft = channels.outLeft + start;
-        Sample* outRight = channels.outRight + start;
-        if (clearOnly) {
-            for (int i = 0; i < count; ++i) {
-                const double yLeft = chunk.gain[i] * chunk.drivenLeft[i];
-                const double yRight = chunk.gain[i] * chunk.drivenRight[i];
-                outLeft[i] = static_cast<Sample>(yLeft * chunk.inverseDrive[i] * chunk.outputGain[i]);
-                outRight[i] = static_cast<Sample>(yRight * chunk.inverseDrive[i] * chunk.outputGain[i]);
-            }
-            continue;
-        }
-        for (int i = 0; i < count; ++i) {
-            double yLeft = chunk.gain[i] * chunk.drivenLeft[i];
-            double yRight = chunk.gain[i] * chunk.drivenRight[i];
-            if (chunk.mode[i] == kModeValve) {
-                yLeft = valveShape(yLeft, scale);
-                yRight = valveShape(yRight, scale);
-            }
-            outLeft[i] = static_cast<Sample>(yLeft * chunk.inverseDrive[i] * chunk.outputGain[i]);
-            outRight[i] = static_cast<Sample>(yRight * chunk.inverseDrive[i] * chunk.outputGain[i]);
-        }
+        const int valveSamples = gainsAndModes(path, values, chunk, count);
+        shapeChannel(chunk.drivenLeft, chunk.shapedLeft, chunk, count, valveSamples, scale);
+        shapeChannel(chunk.drivenRight, chunk.shapedRight, chunk, count, valveSamples, scale);
+        // Left before right: when the host passes one buffer for both outputs, the right channel stays.
+        writeOutput(chunk.shapedLeft, chunk, count, channels.outLeft + start);
+        writeOutput(chunk.shapedRight, chunk, count, channels.outRight + start);
     }
     detector.storeInto(path, true);
 }
@@ -354,17 +370,10 @@ void processMonoBlock(SignalPath& path, WorkingValues& values, const BlockChanne
     for (int start = 0; start < frames; start += kChunk) {
         const int count = std::min(kChunk, frames - start);
         detector.runMono(values, channels.inLeft + start, chunk, count);
-        gainsAndModes(path, values, chunk, count);
-        Sample* outLeft = channels.outLeft + start;
-        Sample* outRight = channels.outRight + start;
-        for (int i = 0; i < count; ++i) {
-            double y = chunk.gain[i] * chunk.drivenLeft[i];
-            if (chunk.mode[i] == kModeValve)
-                y = valveShape(y, scale);
-            const Sample out = static_cast<Sample>(y * chunk.inverseDrive[i] * chunk.outputGain[i]);
-            outLeft[i] = out;
-            outRight[i] = out;
-        }
+        const int valveSamples = gainsAndModes(path, values, chunk, count);
+        shapeChannel(chunk.drivenLeft, chunk.shapedLeft, chunk, count, valveSamples, scale);
+        writeOutput(chunk.shapedLeft, chunk, count, channels.outLeft + start);
+        writeOutput(chunk.shapedLeft, chunk, count, channels.outRight + start);
     }
     detector.storeInto(path, false);
 }

@@ -36,9 +36,8 @@ double curveGain(int ratioIndex, double x)
 
 double valveShape(double y, double sIn, double sOut)
 {
-    if (y >= 0)
-        return sOut * std::atan(sIn * y);
-    return sOut * std::tanh(-0.64 * sIn * y) / (-0.64);
+    const double argument = valveArgument(y, sIn);
+    return valveFromTerm(y, y >= 0 ? std::atan(argument) : std::tanh(argument), sOut);
 }
 
 } // namespace dsp

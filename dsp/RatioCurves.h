@@ -50,6 +50,18 @@ inline double curveFromTerms(int step, double x, double arctangent, double hyper
 
 // Arctangent for the positive half-wave, hyperbolic tangent for the negative one (and for NaN).
 double valveShape(double y, double sIn, double sOut);
+
+// The valve stage split around its library call, so that a caller can do the arithmetic of many samples
+// at once: valveShape(y) = valveFromTerm(y, f(valveArgument(y)), sOut), with f = atan where y >= 0 and
+// tanh elsewhere.
+inline double valveArgument(double y, double sIn)
+{
+    return y >= 0 ? sIn * y : -0.64 * sIn * y;
+}
+inline double valveFromTerm(double y, double term, double sOut)
+{
+    return y >= 0 ? sOut * term : sOut * term / (-0.64);
+}
 inline double valveShape(double y, ValveScale scale)
 {
     return valveShape(y, scale.in, scale.out);
