@@ -336,46 +336,46 @@ int gainsAndModes(SignalPath& path, const WorkingValues& values, ChunkValues& c,
     return meterAndModes(path.meterSmoother, path.meterGain, values, c, frames);
 }
 
+// Both kernels: the detector of both channels or of the left one, then the shared gain path and outputs.
+template <typename Sample>
+void processChunks(SignalPath& path, WorkingValues& values, const BlockChannels<Sample>& channels, int frames,
+                   bool stereo)
+{
+    const ValveScale scale = valveScaleFor(clampRatioIndex(values));
+    if (frames <= 0)
+        return;
+    Detector detector(path);
+    ChunkValues chunk;
+    for (int start = 0; start < frames; start += kChunk) {
+        const int count = std::min(kChunk, frames - start);
+        if (stereo)
+            detector.runStereo(values, channels.inLeft + start, channels.inRight + start, chunk, count);
+        else
+            detector.runMono(values, channels.inLeft + start, chunk, count);
+        const int valveSamples = gainsAndModes(path, values, chunk, count);
+        shapeChannel(chunk.drivenLeft, chunk.shapedLeft, chunk, count, valveSamples, scale);
+        if (stereo)
+            shapeChannel(chunk.drivenRight, chunk.shapedRight, chunk, count, valveSamples, scale);
+        // Mono writes its one channel to both outputs. Left before right: when the host passes one buffer
+        // for both outputs, the right channel stays.
+        writeOutput(chunk.shapedLeft, chunk, count, channels.outLeft + start);
+        writeOutput(stereo ? chunk.shapedRight : chunk.shapedLeft, chunk, count, channels.outRight + start);
+    }
+    detector.storeInto(path, stereo);
+}
+
 } // namespace
 
 template <typename Sample>
 void processStereoBlock(SignalPath& path, WorkingValues& values, const BlockChannels<Sample>& channels, int frames)
 {
-    const ValveScale scale = valveScaleFor(clampRatioIndex(values));
-    if (frames <= 0)
-        return;
-    Detector detector(path);
-    ChunkValues chunk;
-    for (int start = 0; start < frames; start += kChunk) {
-        const int count = std::min(kChunk, frames - start);
-        detector.runStereo(values, channels.inLeft + start, channels.inRight + start, chunk, count);
-        const int valveSamples = gainsAndModes(path, values, chunk, count);
-        shapeChannel(chunk.drivenLeft, chunk.shapedLeft, chunk, count, valveSamples, scale);
-        shapeChannel(chunk.drivenRight, chunk.shapedRight, chunk, count, valveSamples, scale);
-        // Left before right: when the host passes one buffer for both outputs, the right channel stays.
-        writeOutput(chunk.shapedLeft, chunk, count, channels.outLeft + start);
-        writeOutput(chunk.shapedRight, chunk, count, channels.outRight + start);
-    }
-    detector.storeInto(path, true);
+    processChunks(path, values, channels, frames, true);
 }
 
 template <typename Sample>
 void processMonoBlock(SignalPath& path, WorkingValues& values, const BlockChannels<Sample>& channels, int frames)
 {
-    const ValveScale scale = valveScaleFor(clampRatioIndex(values));
-    if (frames <= 0)
-        return;
-    Detector detector(path);
-    ChunkValues chunk;
-    for (int start = 0; start < frames; start += kChunk) {
-        const int count = std::min(kChunk, frames - start);
-        detector.runMono(values, channels.inLeft + start, chunk, count);
-        const int valveSamples = gainsAndModes(path, values, chunk, count);
-        shapeChannel(chunk.drivenLeft, chunk.shapedLeft, chunk, count, valveSamples, scale);
-        writeOutput(chunk.shapedLeft, chunk, count, channels.outLeft + start);
-        writeOutput(chunk.shapedLeft, chunk, count, channels.outRight + start);
-    }
-    detector.storeInto(path, false);
+    processChunks(path, values, channels, frames, false);
 }
 
 template <typename Sample>
