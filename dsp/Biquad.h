@@ -67,16 +67,7 @@ public:
 
     // y = b0 x + b1 x1 + b2 x2 - a1 y1 - a2 y2, then a flush that turns magnitudes below ~1e-34 into 0
     // so that a decaying section never produces denormals.
-    double step(double x)
-    {
-        double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
-        y = (y + 1e-18) - 1e-18;
-        y2 = y1;
-        y1 = y;
-        x2 = x1;
-        x1 = x;
-        return y;
-    }
+    double step(double x) { return advance(flush(sum(x)), x); }
 
     // Four steps with the input held at x; same result and history as four calls of step(x).
     double stepHeld4(double x)
@@ -92,14 +83,10 @@ public:
     // branch is shorter than the flush's two additions on the section's recursion.
     double stepSmooth(double x)
     {
-        double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
+        double y = sum(x);
         if (!(std::fabs(y) >= 0.03125))
-            y = (y + 1e-18) - 1e-18;
-        y2 = y1;
-        y1 = y;
-        x2 = x1;
-        x1 = x;
-        return y;
+            y = flush(y);
+        return advance(y, x);
     }
     double stepSmoothHeld4(double x)
     {
@@ -128,6 +115,17 @@ public:
     }
 
 private:
+    double sum(double x) const { return b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2; }
+    static double flush(double y) { return (y + 1e-18) - 1e-18; }
+    double advance(double y, double x)
+    {
+        y2 = y1;
+        y1 = y;
+        x2 = x1;
+        x1 = x;
+        return y;
+    }
+
     double rate;
     Response type;
     double freq;
